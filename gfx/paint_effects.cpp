@@ -61,11 +61,40 @@ bool Clip(const QImage& dest, int xDest, int yDest, const QImage& src, int xSrc,
          ClipAxis(dest.height(), src.height(), yDest, ySrc, height, span.dy, span.sy, span.h);
 }
 
-const QRgb* Row(const QImage& image, int y, int x) {
-  return reinterpret_cast<const QRgb*>(image.constScanLine(y)) + x;
-}
-QRgb* MutableRow(QImage& image, int y, int x) {
-  return reinterpret_cast<QRgb*>(image.scanLine(y)) + x;
+// Scanline access set up once per image (QImage::scanLine checks for
+// sharing on every call, which costs more than a short row itself).
+class ConstPixels {
+ public:
+  explicit ConstPixels(const QImage& image)
+      : base_(image.constBits()), stride_(image.bytesPerLine()) {}
+  const QRgb* Row(int y, int x) const {
+    return reinterpret_cast<const QRgb*>(base_ + y * stride_) + x;
+  }
+
+ private:
+  const uchar* base_;
+  qsizetype stride_;
+};
+
+class MutablePixels {
+ public:
+  explicit MutablePixels(QImage& image) : base_(image.bits()), stride_(image.bytesPerLine()) {}
+  QRgb* Row(int y, int x) const { return reinterpret_cast<QRgb*>(base_ + y * stride_) + x; }
+
+ private:
+  uchar* base_;
+  qsizetype stride_;
+};
+
+// One scanline of the composite: the destination where the source has the
+// key colour, the source elsewhere. Branch-free, so the compiler vectorises it.
+void KeyedRow(const QRgb* __restrict s, const QRgb* __restrict d, QRgb* __restrict out, int n,
+              QRgb key) {
+  for (int x = 0; x < n; ++x) {
+    const QRgb p = s[x];
+    const QRgb under = d[x];  // loaded unconditionally: a plain select vectorises
+    out[x] = (p & kColourBits) == key ? under : (p | kOpaque);
+  }
 }
 
 // Writes pixels unchanged (the destination's own pixels coming back).
@@ -73,9 +102,11 @@ void CopyRaw(QImage& dest, int xDest, int yDest, const QImage& src, int xSrc, in
              int width, int height) {
   Span sp;
   if (!Clip(dest, xDest, yDest, src, xSrc, ySrc, width, height, sp)) return;
+  const MutablePixels to(dest);
+  const ConstPixels from(src);
   for (int y = 0; y < sp.h; ++y) {
-    std::memcpy(MutableRow(dest, sp.dy + y, sp.dx), Row(src, sp.sy + y, sp.sx),
-                static_cast<std::size_t>(sp.w) * sizeof(QRgb));
+    std::memmove(to.Row(sp.dy + y, sp.dx), from.Row(sp.sy + y, sp.sx),
+                 static_cast<std::size_t>(sp.w) * sizeof(QRgb));
   }
 }
 
@@ -84,9 +115,11 @@ void CopyOpaque(QImage& dest, int xDest, int yDest, const QImage& src, int xSrc,
                 int width, int height) {
   Span sp;
   if (!Clip(dest, xDest, yDest, src, xSrc, ySrc, width, height, sp)) return;
+  const MutablePixels to(dest);
+  const ConstPixels from(src);
   for (int y = 0; y < sp.h; ++y) {
-    const QRgb* s = Row(src, sp.sy + y, sp.sx);
-    QRgb* d = MutableRow(dest, sp.dy + y, sp.dx);
+    const QRgb* s = from.Row(sp.sy + y, sp.sx);
+    QRgb* d = to.Row(sp.dy + y, sp.dx);
     for (int x = 0; x < sp.w; ++x) d[x] = s[x] | kOpaque;
   }
 }
@@ -96,9 +129,11 @@ void CopyOpaque(QImage& dest, int xDest, int yDest, const QImage& src, int xSrc,
 void BlendIcon(QImage& dest, int xDest, int yDest, const QImage& icon) {
   Span sp;
   if (!Clip(dest, xDest, yDest, icon, 0, 0, icon.width(), icon.height(), sp)) return;
+  const MutablePixels to(dest);
+  const ConstPixels from(icon);
   for (int y = 0; y < sp.h; ++y) {
-    const QRgb* s = Row(icon, sp.sy + y, sp.sx);
-    QRgb* d = MutableRow(dest, sp.dy + y, sp.dx);
+    const QRgb* s = from.Row(sp.sy + y, sp.sx);
+    QRgb* d = to.Row(sp.dy + y, sp.dx);
     for (int x = 0; x < sp.w; ++x) {
       const QRgb p = s[x];
       const unsigned a = qAlpha(p);
@@ -202,14 +237,10 @@ void PaintEffects::PaintTransparentDC(QImage& hdcDest, int xDest, int yDest, int
   // Build the whole composite first: the destination never holds a half-done
   // picture, and a source that is the destination itself is read unchanged.
   QImage work(sp.w, sp.h, hdcDest.format());
+  const ConstPixels source(src), under(hdcDest);
+  const MutablePixels out(work);
   for (int y = 0; y < sp.h; ++y) {
-    const QRgb* s = Row(src, sp.sy + y, sp.sx);
-    const QRgb* d = Row(hdcDest, sp.dy + y, sp.dx);
-    QRgb* out = MutableRow(work, y, 0);
-    for (int x = 0; x < sp.w; ++x) {
-      const QRgb p = s[x];
-      out[x] = (p & kColourBits) == key ? d[x] : (p | kOpaque);
-    }
+    KeyedRow(source.Row(sp.sy + y, sp.sx), under.Row(sp.dy + y, sp.dx), out.Row(y, 0), sp.w, key);
   }
   CopyRaw(hdcDest, sp.dx, sp.dy, work, 0, 0, sp.w, sp.h);
 }
@@ -276,6 +307,8 @@ void PaintEffects::PaintDisabledDC(QImage& hdcDest, int xDest, int yDest, int Wi
 
   // The source on white, transparent pixels arriving as white.
   QImage onWhite(Width, Height, QImage::Format_RGB32);
+  QImage plane(Width, Height, QImage::Format_RGB32);
+  if (onWhite.isNull() || plane.isNull()) return;  // out of memory: nothing painted
   onWhite.fill(ToQRgb(white));
   if (mask == white) {
     CopyOpaque(onWhite, 0, 0, As32Bit(hdcSrc), xSrc, ySrc, Width, Height);
@@ -298,12 +331,13 @@ void PaintEffects::PaintDisabledDC(QImage& hdcDest, int xDest, int yDest, int Wi
 
   // The plane: the pass colour where the black-and-white source is black,
   // the key colour elsewhere.
-  QImage plane(Width, Height, QImage::Format_RGB32);
   const auto fillPlane = [&](Colour ink) {
     const QRgb inkPixel = ToQRgb(ink), keyPixel = ToQRgb(key);
+    const ConstPixels from(onWhite);
+    const MutablePixels to(plane);
     for (int y = 0; y < Height; ++y) {
-      const QRgb* s = Row(onWhite, y, 0);
-      QRgb* p = MutableRow(plane, y, 0);
+      const QRgb* s = from.Row(y, 0);
+      QRgb* p = to.Row(y, 0);
       for (int x = 0; x < Width; ++x) p[x] = NearerBlackThanWhite(s[x]) ? inkPixel : keyPixel;
     }
   };
