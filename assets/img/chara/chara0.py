@@ -1,0 +1,152 @@
+"""Character 0: 鷹宮 麗華 (Takamiya Reika), the lady commander.
+
+Long wavy honey-blonde hair with a crimson ribbon, a white officer's uniform
+with a crimson cape, gold epaulettes and a ruby brooch; crimson eyes.
+"""
+from drawing import (W, LINE, WHITE, SKIN_SHADE, path, outlined, line, g, lin_grad, mirror, sym)
+from face import FACE, Face, mouth, blush, anger_mark, sweat_drop
+
+INDEX = 0
+PREFIX = 'c0'
+NAME = '鷹宮 麗華'
+READING = 'たかみや れいか'
+ROMAJI = 'Takamiya Reika'
+
+SIGNATURE = '#c8283f'        # crimson
+SIGNATURE_LIGHT = '#f0647a'
+SIGNATURE_DARK = '#7c1426'
+
+HAIR = '#f6d27a'
+HAIR_SHADE = '#dca24c'
+HAIR_LIGHT = '#fff3c4'
+HAIR_LINE = '#6b3f1c'
+
+CLOTH = '#f7f4f0'
+CLOTH_SHADE = '#d8d2dc'
+GOLD = '#e8b640'
+GOLD_SHADE = '#b07a1e'
+GOLD_LIGHT = '#fff0a8'
+
+EXPRESSIONS = {
+    'normal':  dict(eyes='open', brows='proud', mouth='smirk', marks=[]),
+    'angry':   dict(eyes='angry', brows='angry', mouth='shout', marks=['blush', 'anger']),
+    'smiling': dict(eyes='happy', brows='happy', mouth='laugh', marks=['blush']),
+}
+
+
+def make_face(defs):
+    return Face(PREFIX, '#c8334c', '#5a0f1f', '#ff9aa8', '#8a5520', defs)
+
+
+def hair_back(defs):
+    outer = ('M 107.5,50 C 60,50 34,86 33,134 C 32,174 30,206 21,240 '
+             'C 12,272 21,298 13,328 C 6,356 20,382 10,410 C 6,424 9,436 14,443 '
+             'L 201,443 C 206,436 209,424 205,410 C 195,382 209,356 202,328 '
+             'C 194,298 203,272 194,240 C 185,206 183,174 182,134 C 181,86 155,50 107.5,50 Z')
+    shade = ('M 60,150 C 62,200 56,250 48,300 C 44,340 50,390 42,443 L 173,443 '
+             'C 165,390 171,340 167,300 C 159,250 153,200 155,150 Z')
+    waves = sym('M 25,250 C 32,270 30,290 24,310 M 18,350 C 26,368 26,384 18,400')
+    return [outlined(outer, HAIR, 2.2, HAIR_LINE),
+            path(shade, HAIR_SHADE),
+            line(waves, 1.3, HAIR_LINE, 'stroke-linecap="round" opacity="0.7"')]
+
+
+def body(defs):
+    p = PREFIX
+    defs[f'{p}-cape'] = lin_grad(f'{p}-cape', [(0, SIGNATURE_LIGHT), (0.35, SIGNATURE), (1, SIGNATURE_DARK)])
+    cape = ('M 92,250 C 70,257 44,262 31,276 C 19,290 15,318 11,350 L 5,443 '
+            'L 210,443 L 204,350 C 200,318 196,290 184,276 C 171,262 145,257 123,250 Z')
+    jacket = 'M 83,262 L 132,262 C 140,320 146,380 152,443 L 63,443 C 69,380 75,320 83,262 Z'
+    jacket_shade = 'M 83,262 L 94,262 C 90,330 86,390 84,443 L 63,443 C 69,380 75,320 83,262 Z'
+    lining_l = 'M 83,262 C 75,320 69,380 63,443 L 55,443 C 62,380 68,320 78,262 Z'
+    placket = 'M 102,300 L 113,300 L 115,443 L 100,443 Z'
+    collar = ('M 92,243 C 92,254 97,262 107.5,266 C 118,262 123,254 123,243 '
+              'L 132,255 C 126,267 117,274 107.5,276 C 98,274 89,267 83,255 Z')
+    # a lace jabot falling from the collar
+    jabot = ('M 96,270 C 92,280 95,286 99,288 C 93,294 96,302 101,303 C 97,310 102,318 107.5,318 '
+             'C 113,318 118,310 114,303 C 119,302 122,294 116,288 C 120,286 123,280 119,270 '
+             'C 115,274 100,274 96,270 Z')
+    jabot_lines = 'M 100,289 C 104,291 111,291 115,289 M 102,304 C 105,306 110,306 113,304'
+    epaulette = ('M 24,286 C 30,274 50,270 62,276 C 66,280 64,287 58,290 C 46,294 32,294 24,290 Z')
+    fringe = ' '.join(f'M {x},{291 + (x - 24) * 0.02} L {x - 1},{303 - abs(x - 42) * 0.12}'
+                      for x in range(27, 60, 4))
+    # the aiguillette: gold cords hanging from the right shoulder
+    cord = ('M 165,282 C 160,305 146,322 131,330 M 170,285 C 168,315 152,340 132,346 '
+            'M 131,330 C 128,334 128,342 132,346')
+    buttons = ''.join(f'<circle cx="{x}" cy="{y}" r="3.3" fill="{GOLD}" stroke="{LINE}" stroke-width="1.2"/>'
+                      f'<circle cx="{x - 0.9}" cy="{y - 1}" r="1.1" fill="{GOLD_LIGHT}"/>'
+                      for y in (345, 378, 411) for x in (92, 123))
+    return [
+        outlined(cape, f'url(#{p}-cape)', 2.2),
+        outlined(jacket, CLOTH, 2.0),
+        path(jacket_shade, CLOTH_SHADE),
+        path(lining_l, '#3a0d18'), path(mirror(lining_l), '#3a0d18'),
+        outlined(placket, SIGNATURE, 1.4),
+        buttons,
+        outlined(collar, SIGNATURE, 2.0),
+        line('M 86,257 C 92,268 100,272 107.5,273.5 C 115,272 123,268 129,257', 1.4, GOLD),
+        outlined(jabot, WHITE, 1.6),
+        line(jabot_lines, 1.0, '#b9b0c0'),
+        # the brooch at the throat
+        f'<ellipse cx="107.5" cy="272" rx="6.5" ry="7.5" fill="{GOLD}" stroke="{LINE}" stroke-width="1.4"/>',
+        f'<ellipse cx="107.5" cy="272" rx="4" ry="5" fill="{SIGNATURE}"/>',
+        f'<ellipse cx="106" cy="270" rx="1.5" ry="2" fill="{WHITE}" opacity="0.9"/>',
+        outlined(epaulette, GOLD, 1.8), outlined(mirror(epaulette), GOLD, 1.8),
+        line(fringe + ' ' + mirror(fringe), 2.0, GOLD_SHADE, 'stroke-linecap="round"'),
+        path('M 30,284 C 38,277 50,275 58,279', 'none', GOLD_LIGHT, 2.0, 'stroke-linecap="round"'),
+        path(mirror('M 30,284 C 38,277 50,275 58,279'), 'none', GOLD_LIGHT, 2.0, 'stroke-linecap="round"'),
+        line(cord, 2.2, GOLD_SHADE, 'stroke-linecap="round"'),
+        line(cord, 1.0, GOLD_LIGHT, 'stroke-linecap="round"'),
+        # cape fold lines
+        line(sym('M 30,330 C 28,370 26,400 24,443 M 48,300 C 46,350 44,400 42,443'), 1.2, SIGNATURE_DARK,
+             'opacity="0.8"'),
+    ]
+
+
+def hair_front(defs):
+    # the long front locks that fall over the shoulders, with waves
+    lock = ('M 56,136 C 46,170 54,200 46,232 C 38,262 54,286 46,316 C 38,346 52,366 42,394 '
+            'C 38,408 44,420 54,418 C 62,416 65,404 60,394 C 55,376 66,356 62,334 '
+            'C 58,310 70,292 66,266 C 62,240 72,220 72,196 C 72,180 70,166 73,152 Z')
+    lock_shade = ('M 68,170 C 68,196 62,222 62,246 C 62,268 56,290 58,312 C 60,334 50,356 54,378 '
+                  'C 56,390 56,398 54,404 C 60,396 61,388 58,378 C 54,360 64,340 60,318 '
+                  'C 56,296 66,280 64,258 C 62,232 70,212 70,192 Z')
+    # bangs swept to the viewer's right
+    bangs = ('M 50,170 C 43,112 68,60 107.5,58 C 147,60 172,112 165,170 '
+             'C 163,150 160,136 153,124 C 154,140 152,156 146,166 '
+             'C 145,148 141,134 134,124 C 134,138 131,150 124,158 '
+             'C 123,142 119,130 112,122 C 111,136 107,148 99,156 '
+             'C 99,140 96,130 90,124 C 88,136 84,146 77,152 '
+             'C 77,142 75,134 72,130 C 68,142 66,156 64,170 '
+             'C 59,167 55,167 50,170 Z')
+    shine = ('M 70,96 C 78,84 92,79 104,78 C 96,82 86,88 80,97 C 77,96 73,96 70,96 Z '
+             'M 110,78 C 124,78 138,84 146,94 C 142,95 139,96 136,97 C 130,89 121,83 110,78 Z')
+    strands = 'M 88,72 C 80,84 74,100 72,120 M 128,70 C 138,84 144,100 146,118 M 107.5,60 C 104,80 104,100 106,118'
+    ribbon = ('M 150,82 C 158,68 176,64 180,74 C 184,84 170,92 156,92 Z '
+              'M 150,92 C 156,104 170,118 178,110 C 184,102 170,92 158,90 Z')
+    knot = 'M 148,84 C 152,80 158,82 159,88 C 159,94 152,96 149,93 C 146,90 146,87 148,84 Z'
+    return [
+        # the bangs' shadow on the forehead
+        g(path(bangs, SKIN_SHADE, extra='transform="translate(-1,6)"'),
+          extra=f'clip-path="url(#{PREFIX}-faceclip)"'),
+        outlined(lock, HAIR, 2.0, HAIR_LINE), path(lock_shade, HAIR_SHADE),
+        outlined(mirror(lock), HAIR, 2.0, HAIR_LINE), path(mirror(lock_shade), HAIR_SHADE),
+        outlined(bangs, HAIR, 2.2, HAIR_LINE, 'stroke-linejoin="round"'),
+        path(shine, HAIR_LIGHT),
+        line(strands, 1.0, HAIR_LINE, 'opacity="0.55" stroke-linecap="round"'),
+        outlined(ribbon, SIGNATURE, 1.8, LINE, 'stroke-linejoin="round"'),
+        line('M 156,80 C 164,74 172,72 176,75 M 156,96 C 162,104 170,110 175,108', 1.2, SIGNATURE_LIGHT),
+        outlined(knot, SIGNATURE_DARK, 1.6),
+    ]
+
+
+def marks(kind):
+    if kind == 'blush':
+        return blush(0.5)
+    if kind == 'blush-light':
+        return blush(0.3)[:2]
+    if kind == 'anger':
+        return [anger_mark(58, 112, 1.1)]
+    if kind == 'sweat':
+        return [sweat_drop(162, 150)]
+    raise ValueError(kind)
