@@ -34,6 +34,10 @@ enum class IconRow {
   ImageRemSiki_M,  // the player's command units (3)
 };
 
+constexpr int IconRowSize(IconRow row) {
+  return row == IconRow::ImageRemSiki_E || row == IconRow::ImageRemSiki_M ? 3 : 4;
+}
+
 // The battle screen as the match engine sees it.
 class BattleScreen {
  public:
