@@ -3,7 +3,8 @@
 Long wavy honey-blonde hair with a crimson ribbon, a white officer's uniform
 with a crimson cape, gold epaulettes and a ruby brooch; crimson eyes.
 """
-from drawing import (W, LINE, WHITE, SKIN_SHADE, path, outlined, line, g, lin_grad, mirror, sym)
+from drawing import (W, LINE, WHITE, SKIN_SHADE, path, outlined, line, g, lin_grad, mirror, sym,
+                     locks, shine_band, tapered)
 from face import FACE, Face, mouth, blush, anger_mark, sweat_drop
 
 INDEX = 0
@@ -62,17 +63,25 @@ def body(defs):
     placket = 'M 102,300 L 113,300 L 115,443 L 100,443 Z'
     collar = ('M 92,243 C 92,254 97,262 107.5,266 C 118,262 123,254 123,243 '
               'L 132,255 C 126,267 117,274 107.5,276 C 98,274 89,267 83,255 Z')
-    # a lace jabot falling from the collar
-    jabot = ('M 96,270 C 92,280 95,286 99,288 C 93,294 96,302 101,303 C 97,310 102,318 107.5,318 '
-             'C 113,318 118,310 114,303 C 119,302 122,294 116,288 C 120,286 123,280 119,270 '
-             'C 115,274 100,274 96,270 Z')
-    jabot_lines = 'M 100,289 C 104,291 111,291 115,289 M 102,304 C 105,306 110,306 113,304'
+    # a lace jabot falling from the collar in three ruffled tiers
+    def ruffle(y, w, h, n):
+        x0, x1 = 107.5 - w / 2, 107.5 + w / 2
+        d = f'M {107.5 - w * 0.3},{y} L {107.5 + w * 0.3},{y} L {x1},{y + h}'
+        step = w / n
+        for k in range(n):
+            xa = x1 - step * k
+            d += f' Q {xa - step / 2},{y + h + 5} {xa - step},{y + h}'
+        return d + ' Z'
+    tiers = [(294, 34, 14, 4), (283, 30, 13, 4), (273, 24, 12, 3)]
+    jabot = [outlined(ruffle(*t), WHITE, 1.4, LINE, 'stroke-linejoin="round"') for t in tiers]
+    jabot_folds = ' '.join(f'M {107.5 + dx * 0.35},{y + 2} L {107.5 + dx},{y + h}'
+                           for y, w, h, n in tiers for dx in (-w / 4, w / 4))
     epaulette = ('M 24,286 C 30,274 50,270 62,276 C 66,280 64,287 58,290 C 46,294 32,294 24,290 Z')
     fringe = ' '.join(f'M {x},{291 + (x - 24) * 0.02} L {x - 1},{303 - abs(x - 42) * 0.12}'
                       for x in range(27, 60, 4))
     # the aiguillette: gold cords hanging from the right shoulder
-    cord = ('M 165,282 C 160,305 146,322 131,330 M 170,285 C 168,315 152,340 132,346 '
-            'M 131,330 C 128,334 128,342 132,346')
+    cord = ('M 166,286 C 158,306 142,318 126,318 M 172,290 C 168,318 146,336 126,318 '
+            'M 126,318 L 123,334')
     buttons = ''.join(f'<circle cx="{x}" cy="{y}" r="3.3" fill="{GOLD}" stroke="{LINE}" stroke-width="1.2"/>'
                       f'<circle cx="{x - 0.9}" cy="{y - 1}" r="1.1" fill="{GOLD_LIGHT}"/>'
                       for y in (345, 378, 411) for x in (92, 123))
@@ -85,8 +94,8 @@ def body(defs):
         buttons,
         outlined(collar, SIGNATURE, 2.0),
         line('M 86,257 C 92,268 100,272 107.5,273.5 C 115,272 123,268 129,257', 1.4, GOLD),
-        outlined(jabot, WHITE, 1.6),
-        line(jabot_lines, 1.0, '#b9b0c0'),
+        *jabot,
+        line(jabot_folds, 0.9, '#b9b0c0', 'stroke-linecap="round"'),
         # the brooch at the throat
         f'<ellipse cx="107.5" cy="272" rx="6.5" ry="7.5" fill="{GOLD}" stroke="{LINE}" stroke-width="1.4"/>',
         f'<ellipse cx="107.5" cy="272" rx="4" ry="5" fill="{SIGNATURE}"/>',
@@ -95,8 +104,10 @@ def body(defs):
         line(fringe + ' ' + mirror(fringe), 2.0, GOLD_SHADE, 'stroke-linecap="round"'),
         path('M 30,284 C 38,277 50,275 58,279', 'none', GOLD_LIGHT, 2.0, 'stroke-linecap="round"'),
         path(mirror('M 30,284 C 38,277 50,275 58,279'), 'none', GOLD_LIGHT, 2.0, 'stroke-linecap="round"'),
-        line(cord, 2.2, GOLD_SHADE, 'stroke-linecap="round"'),
-        line(cord, 1.0, GOLD_LIGHT, 'stroke-linecap="round"'),
+        line(cord, 3.6, LINE, 'stroke-linecap="round"'),
+        line(cord, 2.0, GOLD, 'stroke-linecap="round"'),
+        f'<circle cx="126" cy="318" r="3.2" fill="{GOLD}" stroke="{LINE}" stroke-width="1.2"/>',
+        f'<path d="M 121,333 L 125,333 L 124.2,339 L 121.8,339 Z" fill="{GOLD}" stroke="{LINE}" stroke-width="1"/>',
         # cape fold lines
         line(sym('M 30,330 C 28,370 26,400 24,443 M 48,300 C 46,350 44,400 42,443'), 1.2, SIGNATURE_DARK,
              'opacity="0.8"'),
@@ -104,36 +115,55 @@ def body(defs):
 
 
 def hair_front(defs):
-    # the long front locks that fall over the shoulders, with waves
+    # the long front locks that fall over the shoulders in waves, two clumps a side
     lock = ('M 56,136 C 46,170 54,200 46,232 C 38,262 54,286 46,316 C 38,346 52,366 42,394 '
             'C 38,408 44,420 54,418 C 62,416 65,404 60,394 C 55,376 66,356 62,334 '
             'C 58,310 70,292 66,266 C 62,240 72,220 72,196 C 72,180 70,166 73,152 Z')
     lock_shade = ('M 68,170 C 68,196 62,222 62,246 C 62,268 56,290 58,312 C 60,334 50,356 54,378 '
                   'C 56,390 56,398 54,404 C 60,396 61,388 58,378 C 54,360 64,340 60,318 '
                   'C 56,296 66,280 64,258 C 62,232 70,212 70,192 Z')
-    # bangs swept to the viewer's right
-    bangs = ('M 50,170 C 43,112 68,60 107.5,58 C 147,60 172,112 165,170 '
-             'C 163,150 160,136 153,124 C 154,140 152,156 146,166 '
-             'C 145,148 141,134 134,124 C 134,138 131,150 124,158 '
-             'C 123,142 119,130 112,122 C 111,136 107,148 99,156 '
-             'C 99,140 96,130 90,124 C 88,136 84,146 77,152 '
-             'C 77,142 75,134 72,130 C 68,142 66,156 64,170 '
-             'C 59,167 55,167 50,170 Z')
-    shine = ('M 70,96 C 78,84 92,79 104,78 C 96,82 86,88 80,97 C 77,96 73,96 70,96 Z '
-             'M 110,78 C 124,78 138,84 146,94 C 142,95 139,96 136,97 C 130,89 121,83 110,78 Z')
-    strands = 'M 88,72 C 80,84 74,100 72,120 M 128,70 C 138,84 144,100 146,118 M 107.5,60 C 104,80 104,100 106,118'
+    inner = ('M 66,150 C 60,180 66,204 60,230 C 55,252 64,270 58,292 C 55,306 60,318 66,322 '
+             'C 68,312 64,300 68,286 C 74,264 68,246 74,226 C 78,208 74,180 76,156 Z')
+    strand = 'M 52,250 C 46,270 52,290 48,310 M 50,340 C 46,356 50,372 46,388'
+    # the crown: a cap of hair down to the hairline, the bangs hang from it
+    cap = ('M 50,170 C 43,112 68,60 107.5,58 C 147,60 172,112 165,170 '
+           'C 160,140 150,112 130,102 C 112,96 92,98 78,106 C 62,116 54,140 50,170 Z')
+    cap_edge = 'M 50,170 C 43,112 68,60 107.5,58 C 147,60 172,112 165,170'
+    # bangs parted left of centre: two clumps sweep to her right, five to her left
+    bangs = [
+        ((60, 104), (84, 84), (55, 172), -8),
+        ((144, 98), (162, 118), (163, 176), 5),
+        ((72, 94), (94, 78), (70, 160), -7),
+        ((130, 86), (154, 100), (153, 164), 7),
+        ((116, 80), (142, 88), (139, 157), 7),
+        ((100, 76), (127, 80), (123, 160), 6),
+        ((84, 78), (111, 74), (104, 153), 6),
+    ]
+    wisps = [((95, 96), (100, 96), (90, 150), -2, 0.2, 0.1),
+             ((141, 112), (146, 114), (147, 168), 2, 0.2, 0.1)]
+    shine = ('M 64,116 C 70,100 80,92 92,88 L 94,95 C 84,99 78,106 74,116 Z '
+             'M 102,86 C 112,84 122,85 132,88 L 130,95 C 121,92 112,92 104,93 Z '
+             'M 140,92 C 150,98 156,106 160,116 L 152,117 C 149,109 143,103 137,99 Z')
+    strands = 'M 96,66 C 86,76 80,88 78,100 M 124,64 C 136,72 144,84 148,100 M 110,60 C 108,70 108,80 110,92'
     ribbon = ('M 150,82 C 158,68 176,64 180,74 C 184,84 170,92 156,92 Z '
               'M 150,92 C 156,104 170,118 178,110 C 184,102 170,92 158,90 Z')
     knot = 'M 148,84 C 152,80 158,82 159,88 C 159,94 152,96 149,93 C 146,90 146,87 148,84 Z'
+    bang_shadow = [path(lock_fill, SKIN_SHADE) for lock_fill, _ in
+                   [__import__('drawing').lock(*b) for b in bangs]]
     return [
         # the bangs' shadow on the forehead
-        g(path(bangs, SKIN_SHADE, extra='transform="translate(-1,6)"'),
+        g(g(bang_shadow, extra='transform="translate(-1,6)"'),
           extra=f'clip-path="url(#{PREFIX}-faceclip)"'),
         outlined(lock, HAIR, 2.0, HAIR_LINE), path(lock_shade, HAIR_SHADE),
+        outlined(inner, HAIR, 1.6, HAIR_LINE),
         outlined(mirror(lock), HAIR, 2.0, HAIR_LINE), path(mirror(lock_shade), HAIR_SHADE),
-        outlined(bangs, HAIR, 2.2, HAIR_LINE, 'stroke-linejoin="round"'),
-        path(shine, HAIR_LIGHT),
-        line(strands, 1.0, HAIR_LINE, 'opacity="0.55" stroke-linecap="round"'),
+        outlined(mirror(inner), HAIR, 1.6, HAIR_LINE),
+        line(strand + ' ' + mirror(strand), 1.0, HAIR_LINE, 'opacity="0.5" stroke-linecap="round"'),
+        path(cap, HAIR), line(cap_edge, 2.2, HAIR_LINE),
+        line(strands, 1.0, HAIR_LINE, 'opacity="0.5" stroke-linecap="round"'),
+        *locks(bangs, HAIR, HAIR_LINE, 2.0),
+        *locks(wisps, HAIR, HAIR_LINE, 1.2),
+        shine_band(107.5, 152, 62, 5, -58, 58, 10, HAIR_LIGHT, 5),
         outlined(ribbon, SIGNATURE, 1.8, LINE, 'stroke-linejoin="round"'),
         line('M 156,80 C 164,74 172,72 176,75 M 156,96 C 162,104 170,110 175,108', 1.2, SIGNATURE_LIGHT),
         outlined(knot, SIGNATURE_DARK, 1.6),

@@ -5,7 +5,7 @@ big worried blue eyes, an oversized sky-blue duffel coat whose sleeves cover
 her hands, a cream turtleneck underneath.
 """
 from drawing import (W, LINE, WHITE, SKIN, SKIN_SHADE, path, outlined, line, g,
-                     lin_grad, mirror, sym)
+                     lin_grad, mirror, sym, locks, shine_band)
 from face import FACE, Face, blush, sweat_drop, tears
 
 INDEX = 1
@@ -18,8 +18,8 @@ SIGNATURE = '#3f9ee0'        # sky blue
 SIGNATURE_LIGHT = '#8fd0ff'
 SIGNATURE_DARK = '#1d5f9e'
 
-HAIR = '#d9d2f0'
-HAIR_SHADE = '#ada3d6'
+HAIR = '#cfc6ee'
+HAIR_SHADE = '#9d92cf'
 HAIR_LIGHT = '#f7f5ff'
 HAIR_LINE = '#4a3556'
 
@@ -63,12 +63,19 @@ def body(defs):
         f'<path d="M 91,{y + 3} L 98,{y + 3} M 117,{y + 3} L 124,{y + 3}" stroke="{SIGNATURE_DARK}" '
         f'stroke-width="1.4"/>' for y in (300, 332))
     # oversized sleeves meeting in front of her chest; only fingertips show
-    sleeve = ('M 36,286 C 22,310 16,350 22,382 C 28,408 66,408 96,392 '
-              'C 106,386 108,372 100,362 C 84,368 64,372 56,362 C 52,344 56,316 60,298 Z')
-    sleeve_shade = 'M 24,350 C 24,380 34,398 60,398 C 48,392 40,380 38,360 C 34,356 28,352 24,350 Z'
-    cuff = 'M 90,356 C 98,350 108,358 108,372 C 108,386 100,396 92,394 C 86,384 84,366 90,356 Z'
-    fingers = ('M 101,356 C 101,350 106,349 107,354 C 108,349 113,349 113,355 '
-               'C 112,360 104,362 101,356 Z')
+    sleeve = ('M 40,282 C 24,300 16,340 16,380 C 16,412 24,436 44,440 '
+              'C 60,442 82,420 104,396 L 91,352 C 80,362 66,374 57,384 '
+              'C 55,360 57,330 62,300 Z')
+    sleeve_shade = ('M 18,372 C 18,408 26,432 44,436 C 58,438 76,420 92,404 '
+                    'C 74,418 54,428 40,420 C 28,410 22,392 18,372 Z')
+    elbow = 'M 57,384 C 54,392 48,398 42,400'
+    cuff = '<ellipse cx="0" cy="0" rx="23.5" ry="8" fill="{}" stroke="{}" stroke-width="1.8"/>'
+    cuff_l = (f'<g transform="translate(97.5,374) rotate(70)">' + cuff.format(COAT_LIGHT, LINE) +
+              f'<ellipse cx="-1" cy="-2.5" rx="17" ry="3.6" fill="#2e6a9e"/></g>')
+    cuff_r = cuff_l.replace('translate(97.5,374) rotate(70)', f'translate({W - 97.5},374) rotate(-70)').replace(
+        'cx="-1" cy="-2.5"', 'cx="1" cy="-2.5"')
+    fingers = ('M 100,364 C 98,357 103,354 106.5,359 C 108,354 113,354 115,359 '
+               'C 117,354 121,357 117,366 C 112,372 104,372 100,364 Z')
     return [
         outlined(hood, COAT_SHADE, 2.0),
         path('M 66,268 C 70,252 86,246 107.5,246 C 129,246 145,252 149,268 Z', '#3c7fb6'),
@@ -83,41 +90,51 @@ def body(defs):
         line(sym('M 42,276 C 50,290 56,300 60,314'), 1.2, COAT_SHADE),
         outlined(sleeve, f'url(#{p}-coat)', 2.0), path(sleeve_shade, COAT_SHADE),
         outlined(mirror(sleeve), f'url(#{p}-coat)', 2.0), path(mirror(sleeve_shade), COAT_SHADE),
+        line(elbow + ' ' + mirror(elbow), 1.2, LINE, 'stroke-linecap="round"'),
+        cuff_l, cuff_r,
         outlined(fingers, SKIN, 1.4),
-        outlined(cuff, COAT_LIGHT, 1.8), outlined(mirror(cuff), COAT_LIGHT, 1.8),
-        line(sym('M 93,360 C 97,370 97,384 94,390'), 1.0, COAT_SHADE),
+        line('M 106.5,359 L 107,366 M 111,359 L 110.5,366', 0.9, '#c98a76', 'stroke-linecap="round"'),
     ]
 
 
 def hair_front(defs):
+    cap = ('M 46,172 C 40,112 68,60 107.5,58 C 147,60 175,112 169,172 '
+           'C 162,140 150,112 130,102 C 112,96 92,98 78,106 C 62,116 52,140 46,172 Z')
+    cap_edge = 'M 46,172 C 40,112 68,60 107.5,58 C 147,60 175,112 169,172'
     # side locks of the bob curling in under her cheeks
-    side = ('M 52,132 C 44,172 42,210 50,244 C 56,254 70,254 78,244 '
-            'C 70,236 66,220 66,200 C 66,180 64,164 68,148 Z')
-    side_shade = 'M 60,170 C 58,200 60,226 70,244 C 64,246 58,244 55,238 C 52,214 54,190 60,170 Z'
+    sides = [((42, 140), (62, 132), (60, 252), -8, 0.2, 0.3),
+             ((54, 140), (70, 150), (76, 246), 2, 0.15, 0.2)]
+    sides = sides + [((W - b[0], b[1]), (W - a[0], a[1]), (W - t[0], t[1]), -bd, bl, tw)
+                     for a, b, t, bd, bl, tw in sides]
     # low, soft bangs that almost reach her eyes
-    bangs = ('M 50,166 C 42,110 70,62 107.5,60 C 145,62 173,110 165,166 '
-             'C 162,156 159,150 156,138 C 156,150 154,158 150,164 '
-             'C 148,154 145,146 140,138 C 139,148 136,156 131,162 '
-             'C 130,152 127,144 122,136 C 121,148 118,156 112,162 '
-             'C 111,150 108,142 104,136 C 102,148 98,155 92,160 '
-             'C 92,150 90,142 86,136 C 84,148 80,156 74,160 '
-             'C 74,150 72,144 70,138 C 65,148 62,158 62,168 '
-             'C 58,166 54,165 50,166 Z')
-    shine = ('M 72,98 C 80,86 93,81 104,80 C 97,84 88,90 82,99 C 78,98 75,98 72,98 Z '
-             'M 112,80 C 125,80 138,86 145,96 C 141,97 138,98 135,99 C 129,91 121,85 112,80 Z')
-    strands = 'M 90,74 C 82,90 78,110 78,130 M 126,72 C 134,88 138,108 138,128'
-    clip = ('M 64,112 L 84,104 M 66,120 L 86,112')
+    bangs = [
+        ((52, 120), (72, 100), (58, 170), -4),
+        ((143, 100), (163, 120), (157, 170), 4),
+        ((62, 104), (88, 88), (72, 162), -3),
+        ((127, 88), (153, 104), (143, 163), 3),
+        ((78, 88), (104, 80), (89, 164), -2),
+        ((111, 80), (137, 88), (126, 163), 2),
+        ((94, 78), (121, 78), (108, 160), 0),
+    ]
+    wisps = [((100, 90), (104, 90), (99, 150), -1, 0.2, 0.1),
+             ((118, 92), (122, 92), (119, 152), 1, 0.2, 0.1)]
+    from drawing import lock
+    bang_shadow = [path(lock(*b)[0], SKIN_SHADE) for b in bangs]
+    side_shade = [path(lock(*b)[0], HAIR_SHADE, extra='transform="translate(0,-4)"') for b in sides[1::2]]
+    strands = 'M 90,68 C 82,80 78,90 76,100 M 126,66 C 134,76 138,86 140,98'
+    clip = 'M 60,122 L 80,113 M 62,130 L 82,121'
     return [
-        g(path(bangs, SKIN_SHADE, extra='transform="translate(0,6)"'),
+        g(g(bang_shadow, extra='transform="translate(0,6)"'),
           extra=f'clip-path="url(#{PREFIX}-faceclip)"'),
-        outlined(side, HAIR, 2.0, HAIR_LINE), path(side_shade, HAIR_SHADE),
-        outlined(mirror(side), HAIR, 2.0, HAIR_LINE), path(mirror(side_shade), HAIR_SHADE),
-        outlined(bangs, HAIR, 2.2, HAIR_LINE, 'stroke-linejoin="round"'),
-        path(shine, HAIR_LIGHT),
+        *locks(sides, HAIR, HAIR_LINE, 2.0),
+        path(cap, HAIR), line(cap_edge, 2.2, HAIR_LINE),
         line(strands, 1.0, HAIR_LINE, 'opacity="0.5" stroke-linecap="round"'),
+        *locks(bangs, HAIR, HAIR_LINE, 2.0),
+        *locks(wisps, HAIR, HAIR_LINE, 1.2),
+        shine_band(107.5, 152, 64, 5, -58, 58, 10, HAIR_LIGHT, 4),
         line(clip, 5.0, LINE, 'stroke-linecap="round"'),
         line(clip, 3.0, SIGNATURE, 'stroke-linecap="round"'),
-        line('M 66,111 L 72,108.6 M 68,119 L 74,116.6', 1.0, SIGNATURE_LIGHT, 'stroke-linecap="round"'),
+        line('M 62,121 L 68,118.3 M 64,129 L 70,126.3', 1.0, SIGNATURE_LIGHT, 'stroke-linecap="round"'),
     ]
 
 

@@ -5,7 +5,7 @@ cowlick, amber eyes, a tomboyish grin with one small fang; an orange track
 jacket with white stripes over a navy T-shirt.
 """
 from drawing import (W, LINE, WHITE, SKIN, SKIN_SHADE, path, outlined, line, g,
-                     lin_grad, mirror, sym)
+                     lin_grad, mirror, sym, locks, shine_band, tapered)
 from face import FACE, Face, blush, anger_mark, sweat_drop
 
 INDEX = 2
@@ -40,18 +40,20 @@ def make_face(defs):
 
 
 def hair_back(defs):
-    # the ponytail swings out behind her head to the viewer's right
-    tail = ('M 142,70 C 172,66 196,86 200,118 C 204,150 196,176 200,204 '
-            'C 202,222 196,240 186,250 C 190,232 184,214 180,196 C 176,176 182,150 174,128 '
-            'C 168,110 156,100 146,96 Z')
-    tail_shade = 'M 176,110 C 190,130 192,160 188,190 C 186,206 190,222 188,236 C 184,220 180,204 182,186 C 184,160 184,134 176,110 Z'
-    tail_strands = 'M 160,84 C 180,92 192,112 192,140 M 170,80 C 188,92 198,118 196,150'
-    outer = ('M 107.5,58 C 62,58 42,94 42,140 C 42,176 46,206 54,226 '
-             'C 80,232 135,232 161,226 C 169,206 173,176 173,140 C 173,94 153,58 107.5,58 Z')
-    return [outlined(tail, HAIR, 2.2, HAIR_LINE), path(tail_shade, HAIR_SHADE),
-            line(tail_strands, 1.1, HAIR_LIGHT, 'opacity="0.7" stroke-linecap="round"'),
-            outlined(outer, HAIR, 2.2, HAIR_LINE),
-            path('M 64,160 C 64,190 66,210 70,228 L 145,228 C 149,210 151,190 151,160 Z', HAIR_SHADE)]
+    # the ponytail, tied high at the back, swings out to the viewer's right
+    tail = ('M 146,74 C 170,58 202,70 206,104 C 210,134 199,160 203,190 '
+            'C 206,212 201,236 190,258 C 191,242 187,228 184,216 C 182,230 178,242 169,250 '
+            'C 176,228 176,206 178,188 C 182,162 186,136 176,114 C 168,98 158,92 148,90 Z')
+    tail_shade = ('M 178,104 C 192,126 194,158 190,188 C 188,206 192,222 190,240 '
+                  'C 186,224 182,208 184,190 C 187,160 188,130 178,104 Z')
+    tail_strands = ['M 158,76 C 182,82 198,104 196,140', 'M 166,96 C 180,112 184,140 180,170',
+                    'M 196,150 C 192,180 196,210 192,236']
+    outer = ('M 107.5,60 C 64,60 46,94 46,136 C 46,160 48,180 53,198 '
+             'L 162,198 C 167,180 169,160 169,136 C 169,94 151,60 107.5,60 Z')
+    return [outlined(tail, HAIR, 2.2, HAIR_LINE, 'stroke-linejoin="round"'), path(tail_shade, HAIR_SHADE),
+            *[tapered(d, 0.3, 1.4, 1.6, HAIR_LINE) for d in tail_strands],
+            line('M 184,120 C 192,140 192,160 190,176', 2.0, HAIR_LIGHT, 'stroke-linecap="round" opacity="0.8"'),
+            outlined(outer, HAIR, 2.2, HAIR_LINE)]
 
 
 def body(defs):
@@ -85,26 +87,37 @@ def body(defs):
 
 
 def hair_front(defs):
-    side = ('M 56,134 C 50,170 52,204 58,232 C 62,226 64,216 64,204 '
-            'C 66,186 66,166 70,150 Z')
-    bangs = ('M 50,164 C 44,108 68,62 107.5,60 C 147,62 171,108 165,164 '
-             'C 162,150 158,140 154,130 C 154,142 152,152 148,160 '
-             'C 146,146 142,136 136,128 C 134,140 130,150 124,156 '
-             'C 124,142 121,132 116,124 C 112,140 104,152 94,160 '
-             'C 98,148 98,138 96,128 C 90,140 82,150 74,156 '
-             'C 76,146 76,138 74,130 C 68,140 64,152 62,166 '
-             'C 58,164 54,163 50,164 Z')
+    cap = ('M 50,166 C 43,112 68,60 107.5,58 C 147,60 172,112 165,166 '
+           'C 160,140 150,112 130,102 C 112,96 92,98 78,106 C 62,116 54,140 50,166 Z')
+    cap_edge = 'M 50,166 C 43,112 68,60 107.5,58 C 147,60 172,112 165,166'
+    sides = [((52, 130), (66, 138), (57, 228), -5, 0.2, 0.15),
+             ((W - 66, 138), (W - 52, 130), (W - 57, 228), 5, 0.2, 0.15)]
+    # lively bangs swept towards her right
+    bangs = [
+        ((50, 124), (70, 100), (53, 168), -6),
+        ((146, 100), (166, 124), (161, 166), 5),
+        ((62, 100), (88, 86), (67, 158), -6),
+        ((130, 88), (154, 100), (149, 160), 4),
+        ((112, 80), (138, 88), (129, 152), 2),
+        ((78, 84), (102, 78), (82, 150), -4),
+        ((94, 78), (122, 78), (99, 160), -7),
+    ]
+    wisps = [((116, 96), (120, 96), (117, 146), 1, 0.2, 0.1)]
+    from drawing import lock
+    bang_shadow = [path(lock(*b)[0], SKIN_SHADE) for b in bangs]
     cowlick = 'M 104,62 C 100,46 108,36 122,34 C 112,40 110,50 114,61 Z'
-    shine = ('M 72,98 C 80,86 93,81 104,80 C 97,84 88,90 82,99 C 78,98 75,98 72,98 Z '
-             'M 112,80 C 125,80 138,86 145,96 C 141,97 138,98 135,99 C 129,91 121,85 112,80 Z')
     scrunchie = ('M 138,66 C 142,56 156,56 160,66 C 164,76 158,88 148,90 C 138,90 134,76 138,66 Z')
+    strands = 'M 90,68 C 82,80 78,90 76,100 M 128,66 C 140,76 146,86 148,98'
     return [
-        g(path(bangs, SKIN_SHADE, extra='transform="translate(0,6)"'),
+        g(g(bang_shadow, extra='transform="translate(0,6)"'),
           extra=f'clip-path="url(#{PREFIX}-faceclip)"'),
-        outlined(side, HAIR, 2.0, HAIR_LINE), outlined(mirror(side), HAIR, 2.0, HAIR_LINE),
+        *locks(sides, HAIR, HAIR_LINE, 1.8),
         outlined(cowlick, HAIR, 1.8, HAIR_LINE),
-        outlined(bangs, HAIR, 2.2, HAIR_LINE, 'stroke-linejoin="round"'),
-        path(shine, HAIR_LIGHT),
+        path(cap, HAIR), line(cap_edge, 2.2, HAIR_LINE),
+        line(strands, 1.0, HAIR_LIGHT, 'opacity="0.7" stroke-linecap="round"'),
+        *locks(bangs, HAIR, HAIR_LINE, 2.0),
+        *locks(wisps, HAIR, HAIR_LINE, 1.2),
+        shine_band(107.5, 152, 62, 5, -56, 50, 9, HAIR_LIGHT, 4),
         outlined(scrunchie, SIGNATURE, 1.8),
         line('M 142,64 C 146,60 152,60 156,64 M 140,76 C 144,82 152,84 157,80', 1.1, SIGNATURE_DARK),
         line('M 143,68 C 146,64 150,63 153,65', 1.4, SIGNATURE_LIGHT, 'stroke-linecap="round"'),
