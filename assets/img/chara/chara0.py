@@ -36,7 +36,7 @@ EXPRESSIONS = {
 
 
 def make_face(defs):
-    return Face(PREFIX, '#c8334c', '#5a0f1f', '#ff9aa8', '#8a5520', defs)
+    return Face(PREFIX, '#c8334c', '#5a0f1f', '#ff9aa8', '#8a5520', defs, lashes=2)
 
 
 def hair_back(defs):
@@ -115,16 +115,17 @@ def body(defs):
 
 
 def hair_front(defs):
-    # the long front locks that fall over the shoulders in waves, two clumps a side
-    lock = ('M 56,136 C 46,170 54,200 46,232 C 38,262 54,286 46,316 C 38,346 52,366 42,394 '
-            'C 38,408 44,420 54,418 C 62,416 65,404 60,394 C 55,376 66,356 62,334 '
-            'C 58,310 70,292 66,266 C 62,240 72,220 72,196 C 72,180 70,166 73,152 Z')
-    lock_shade = ('M 68,170 C 68,196 62,222 62,246 C 62,268 56,290 58,312 C 60,334 50,356 54,378 '
-                  'C 56,390 56,398 54,404 C 60,396 61,388 58,378 C 54,360 64,340 60,318 '
-                  'C 56,296 66,280 64,258 C 62,232 70,212 70,192 Z')
-    inner = ('M 66,150 C 60,180 66,204 60,230 C 55,252 64,270 58,292 C 55,306 60,318 66,322 '
-             'C 68,312 64,300 68,286 C 74,264 68,246 74,226 C 78,208 74,180 76,156 Z')
-    strand = 'M 52,250 C 46,270 52,290 48,310 M 50,340 C 46,356 50,372 46,388'
+    # the long front locks that fall over the shoulders in waves and end in a curl
+    lock = ('M 52,128 C 43,168 50,200 41,236 C 32,272 49,296 39,330 C 30,360 45,382 35,408 '
+            'C 30,421 38,434 51,430 C 60,427 63,416 57,409 C 54,414 48,416 46,411 '
+            'C 56,398 64,380 61,360 C 57,336 71,314 65,288 C 59,262 76,240 72,214 '
+            'C 70,196 75,176 75,150 Z')
+    lock_shade = ('M 71,200 C 72,226 60,246 62,268 C 64,290 56,312 58,334 C 60,356 54,374 50,390 '
+                  'C 58,378 62,364 60,350 C 58,330 68,308 66,288 C 62,264 72,242 71,200 Z')
+    lock_strands = ['M 58,150 C 52,180 56,206 49,236 C 43,262 55,284 48,312',
+                    'M 66,200 C 62,226 54,246 56,270',
+                    'M 46,340 C 40,362 50,380 44,400',
+                    'M 57,318 C 54,340 56,356 52,372']
     # the crown: a cap of hair down to the hairline, the bangs hang from it
     cap = ('M 50,170 C 43,112 68,60 107.5,58 C 147,60 172,112 165,170 '
            'C 160,140 150,112 130,102 C 112,96 92,98 78,106 C 62,116 54,140 50,170 Z')
@@ -154,11 +155,11 @@ def hair_front(defs):
         # the bangs' shadow on the forehead
         g(g(bang_shadow, extra='transform="translate(-1,6)"'),
           extra=f'clip-path="url(#{PREFIX}-faceclip)"'),
-        outlined(lock, HAIR, 2.0, HAIR_LINE), path(lock_shade, HAIR_SHADE),
-        outlined(inner, HAIR, 1.6, HAIR_LINE),
-        outlined(mirror(lock), HAIR, 2.0, HAIR_LINE), path(mirror(lock_shade), HAIR_SHADE),
-        outlined(mirror(inner), HAIR, 1.6, HAIR_LINE),
-        line(strand + ' ' + mirror(strand), 1.0, HAIR_LINE, 'opacity="0.5" stroke-linecap="round"'),
+        outlined(lock, HAIR, 2.1, HAIR_LINE, 'stroke-linejoin="round"'), path(lock_shade, HAIR_SHADE),
+        *[tapered(d, 0.3, 0.3, 1.5, HAIR_LINE) for d in lock_strands],
+        outlined(mirror(lock), HAIR, 2.1, HAIR_LINE, 'stroke-linejoin="round"'),
+        path(mirror(lock_shade), HAIR_SHADE),
+        *[tapered(mirror(d), 0.3, 0.3, 1.5, HAIR_LINE) for d in lock_strands],
         path(cap, HAIR), line(cap_edge, 2.2, HAIR_LINE),
         line(strands, 1.0, HAIR_LINE, 'opacity="0.5" stroke-linecap="round"'),
         *locks(bangs, HAIR, HAIR_LINE, 2.0),

@@ -30,13 +30,14 @@ class Face:
     """Face parts in one character's colours."""
 
     def __init__(self, p, iris, iris_dark, iris_light, brow, defs, lash=LINE,
-                 eye_scale=1.0):
+                 eye_scale=1.0, lashes=1):
         self.p = p                  # id prefix, e.g. "c0"
         self.iris, self.iris_dark, self.iris_light = iris, iris_dark, iris_light
         self.brow_colour = brow
         self.lash = lash
         self.defs = defs
         self.es = eye_scale
+        self.lashes = lashes
         defs[f'{p}-iris'] = lin_grad(f'{p}-iris', [
             (0, iris_dark), (0.45, iris), (0.85, iris_light), (1, iris_light)])
 
@@ -96,8 +97,13 @@ class Face:
             line('M -11,-21 C -4,-24.5 5,-24 11,-19.5', 1.0, SKIN_LINE, 'stroke-linecap="round"'),
         ]
         if lashes:
-            parts.append(path('M 12.8,-9 C 15,-11 16.5,-12 18,-12.2 C 16.5,-10.5 15.5,-8.5 15,-7 Z', self.lash))
+            parts += self._outer_lashes()
         return parts
+
+    def _outer_lashes(self):
+        shapes = ['M -12.5,-7 C -15.5,-10 -18,-11.5 -20.5,-11.8 C -18.5,-9.8 -17,-7.5 -15.6,-4.6 Z',
+                  'M -9,-11 C -11,-14.5 -13,-16.5 -15.5,-17.6 C -14,-15 -13,-12.6 -12.4,-9.6 Z']
+        return [path(d, self.lash) for d in shapes[:self.lashes]]
 
     def eye_angry(self):
         clip = self._clip('eye-angry', self.WHITE_ANGRY)
@@ -231,6 +237,11 @@ def sweat_drop(x, y, s=1.0):
 
 
 def tears():
-    drop = 'M 0,0 C 2.5,4 4,7 4,9.5 C 4,13 -4,13 -4,9.5 C -4,7 -2.5,4 0,0 Z'
-    return [g(outlined(drop, '#cdeaff', 1.1, '#5a8fc0'), extra='transform="translate(68,193)"'),
-            g(outlined(drop, '#cdeaff', 1.1, '#5a8fc0'), extra=f'transform="translate({W - 66},196) scale(0.85)"')]
+    """Tears running from the outer corners of both eyes down the cheeks."""
+    stream = ('M 72,189 C 70,196 68,204 69,213 C 69.5,218 75,218 75.5,213 '
+              'C 76,205 74,197 75,190 Z')
+    drop = 'M 72,219 C 74,223 75.5,225.5 75.5,227.5 C 75.5,230.5 69.5,230.5 69.5,227.5 C 69.5,225.5 71,223 72,219 Z'
+    shine = 'M 71.3,196 C 70.6,201 70.4,206 70.8,210'
+    one = [outlined(stream, '#cdeaff', 1.1, '#5a8fc0'), outlined(drop, '#cdeaff', 1.0, '#5a8fc0'),
+           line(shine, 1.2, WHITE, 'stroke-linecap="round"')]
+    return [g(one), g(one, extra=f'transform="translate({W},0) scale(-1,1)"')]
