@@ -37,7 +37,7 @@ EXPRESSIONS = {
 
 
 def make_face(defs):
-    return Face(PREFIX, '#3f8fdc', '#13355f', '#a6dcff', '#6a5a86', defs)
+    return Face(PREFIX, '#3f8fdc', '#13355f', '#a6dcff', '#6a5a86', defs, eye_scale=1.07)
 
 
 def hair_back(defs):
@@ -63,9 +63,9 @@ def body(defs):
         f'<path d="M 91,{y + 3} L 98,{y + 3} M 117,{y + 3} L 124,{y + 3}" stroke="{SIGNATURE_DARK}" '
         f'stroke-width="1.4"/>' for y in (300, 332))
     # oversized sleeves meeting in front of her chest; only fingertips show
-    sleeve = ('M 40,282 C 24,300 16,340 16,380 C 16,412 24,436 44,440 '
+    sleeve = ('M 44,279 C 26,294 16,340 16,380 C 16,412 24,436 44,440 '
               'C 60,442 82,420 104,396 L 91,352 C 80,362 66,374 57,384 '
-              'C 55,360 57,330 62,300 Z')
+              'C 55,352 59,318 59,302 C 59,292 52,284 44,279 Z')
     sleeve_shade = ('M 18,372 C 18,408 26,432 44,436 C 58,438 76,420 92,404 '
                     'C 74,418 54,428 40,420 C 28,410 22,392 18,372 Z')
     elbow = 'M 57,384 C 54,392 48,398 42,400'
@@ -86,8 +86,6 @@ def body(defs):
         toggles,
         outlined(turtle, KNIT, 1.8),
         line('M 93,252 C 99,258 116,258 122,252', 1.0, KNIT_SHADE),
-        # drooping shoulder seams of a coat one size too big
-        line(sym('M 42,276 C 50,290 56,300 60,314'), 1.2, COAT_SHADE),
         outlined(sleeve, f'url(#{p}-coat)', 2.0), path(sleeve_shade, COAT_SHADE),
         outlined(mirror(sleeve), f'url(#{p}-coat)', 2.0), path(mirror(sleeve_shade), COAT_SHADE),
         line(elbow + ' ' + mirror(elbow), 1.2, LINE, 'stroke-linecap="round"'),

@@ -63,11 +63,11 @@ def body(defs):
               'L 206,443 L 200,352 C 197,320 193,292 182,278 C 169,262 145,258 123,252 Z')
     shirt = 'M 90,262 L 125,262 L 116,443 L 99,443 Z'
     neckline = 'M 93,258 C 98,270 117,270 122,258 L 125,262 C 118,278 97,278 90,262 Z'
-    collar_l = 'M 84,240 L 92,252 L 100,300 L 86,282 L 72,262 Z'
+    collar_l = 'M 83,242 C 84,254 90,264 96,272 L 100,300 C 92,290 82,279 73,266 C 73,257 77,249 83,242 Z'
     stripe_l = 'M 34,280 C 26,300 22,330 19,360 L 15,443 L 25,443 L 29,362 C 32,332 36,304 44,284 Z'
     zip_l = 'M 99,300 L 101,443'
-    badge = ('M 150,320 L 153.5,327 L 161,328 L 155.5,333 L 157,340.5 L 150,337 L 143,340.5 '
-             'L 144.5,333 L 139,328 L 146.5,327 Z')
+    badge = ('M 138,318 L 141.5,325 L 149,326 L 143.5,331 L 145,338.5 L 138,335 L 131,338.5 '
+             'L 132.5,331 L 127,326 L 134.5,325 Z')
     return [
         outlined(jacket, f'url(#{p}-jacket)', 2.2),
         outlined(shirt, SHIRT, 1.6),
@@ -81,8 +81,21 @@ def body(defs):
         line('M 84,244 L 76,262 M ' + mirror('M 84,244 L 76,262').split('M ')[1], 1.0, JACKET_SHADE),
         outlined(stripe_l, WHITE, 1.6), outlined(mirror(stripe_l), WHITE, 1.6),
         line(sym('M 25,443 L 29,362 C 32,332 36,304 44,284'), 1.6, SIGNATURE_DARK, 'opacity="0.0"'),
+        # the shade down the sides of her body, between arm and chest
+        path(sym('M 58,300 C 60,340 62,390 63,443 L 75,443 C 72,392 70,344 66,304 Z'), JACKET_SHADE,
+             extra='opacity="0.8"'),
+        tapered('M 58,300 C 56,340 55,390 54,443', 1.6, 0.6, fill=LINE),
+        tapered(mirror('M 58,300 C 56,340 55,390 54,443'), 1.6, 0.6, fill=LINE),
         outlined(badge, '#ffe066', 1.3),
-        line(sym('M 58,300 C 56,340 54,390 54,443'), 1.2, JACKET_SHADE),
+        # a coach's whistle on an orange cord
+        line('M 93,262 C 98,290 106,316 111,330 M 122,262 C 120,290 117,316 115,330', 2.6, LINE,
+             'stroke-linecap="round"'),
+        line('M 93,262 C 98,290 106,316 111,330 M 122,262 C 120,290 117,316 115,330', 1.4, SIGNATURE_LIGHT,
+             'stroke-linecap="round"'),
+        outlined('M 106,330 L 121,330 C 126,330 128,336 126,340 C 124,345 118,346 114,344 '
+                 'L 108,344 C 104,344 103,340 103,337 C 103,333 104,330 106,330 Z', '#dfe6ee', 1.4),
+        path('M 107,332 L 119,332', 'none', WHITE, 1.4, 'stroke-linecap="round"'),
+        f'<circle cx="120" cy="338" r="2.4" fill="#8d99a8"/>',
     ]
 
 

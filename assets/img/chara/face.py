@@ -19,11 +19,11 @@ NECK = 'M 94,220 L 94,262 C 100,270 115,270 121,262 L 121,220 Z'
 NECK_SHADE = 'M 94,222 C 98,238 104,246 107.5,247 C 111,246 117,238 121,222 L 121,232 C 114,250 101,250 94,232 Z'
 
 
-def place_eyes(left, right=None, extra=''):
+def place_eyes(left, right=None, extra='', s=1.0):
     """Both eyes from a left-eye drawing (right = mirrored unless given)."""
     r = right if right is not None else left
-    return (g(left, extra=f'transform="translate({EYE_X},{EYE_Y})" {extra}') + '\n' +
-            g(r, extra=f'transform="translate({W - EYE_X},{EYE_Y}) scale(-1,1)" {extra}'))
+    return (g(left, extra=f'transform="translate({EYE_X},{EYE_Y}) scale({s})" {extra}') + '\n' +
+            g(r, extra=f'transform="translate({W - EYE_X},{EYE_Y}) scale({-s},{s})" {extra}'))
 
 
 class Face:
@@ -153,18 +153,19 @@ class Face:
 
     # ---- whole-face pieces ------------------------------------------------
     def eyes(self, kind):
+        s = self.es
         if kind == 'open':
-            return place_eyes(self.eye_open())
+            return place_eyes(self.eye_open(), s=s)
         if kind == 'angry':
-            return place_eyes(self.eye_angry())
+            return place_eyes(self.eye_angry(), s=s)
         if kind == 'happy':
-            return place_eyes(self.eye_closed_happy())
+            return place_eyes(self.eye_closed_happy(), s=s)
         if kind == 'squeezed':
-            return place_eyes(self.eye_squeezed())
+            return place_eyes(self.eye_squeezed(), s=s)
         if kind == 'teary':
-            return place_eyes(self.eye_teary())
+            return place_eyes(self.eye_teary(), s=s)
         if kind == 'wink':       # viewer's right eye closed
-            return place_eyes(self.eye_open(), self.eye_closed_happy())
+            return place_eyes(self.eye_open(), self.eye_closed_happy(), s=s)
         raise ValueError(kind)
 
     def brows(self, kind, right=None):
