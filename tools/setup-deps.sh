@@ -13,7 +13,7 @@ VANTREL_PACKAGES=(
   pulseaudio pulseaudio-utils
   xvfb xdotool imagemagick
   clang libclang-rt-14-dev
-  appstream desktop-file-utils
+  appstream desktop-file-utils time
 )
 
 missing=()

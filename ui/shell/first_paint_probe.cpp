@@ -1,0 +1,45 @@
+#include "ui/shell/first_paint_probe.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+#include <cstdio>
+
+namespace vantrel {
+namespace {
+
+class FirstPaintProbe final : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !done_) {
+      done_ = true;
+      // Report once the paint event itself has been handled.
+      QTimer::singleShot(0, [] {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        std::printf("first-paint %lld\n",
+                    static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  bool done_ = false;
+};
+
+}  // namespace
+
+void InstallFirstPaintProbe(QWidget* window) {
+  if (qEnvironmentVariableIsEmpty("VANTREL_FIRST_PAINT_PROBE") || !window) return;
+  window->installEventFilter(new FirstPaintProbe(window));
+}
+
+}  // namespace vantrel
