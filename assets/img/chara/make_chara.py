@@ -199,7 +199,7 @@ def title_button(ch):
     w, h = 264, 58
     body = name_plate(ch, defs, 0.75, 0.75, w - 1.5, h - 1.5, 22, 11)
     body += [
-        face_window(fig, 'normal', 5, 5, 52, 48, CX, 178, 0.42, defs, 'win'),
+        face_window(fig, 'normal', 5, 5, 52, 48, CX + 4, 160, 0.34, defs, 'win'),
         brass_frame(5, 5, 52, 48),
         text(68, 31, ch.NAME, 23, WHITE, ch.SIGNATURE_DARK, 3.2, extra='letter-spacing="1"'),
         text(70, 48, ch.READING, 11, '#ffe9a8', NAVY_DEEP, 2.2, extra='letter-spacing="0.5"'),
