@@ -46,10 +46,12 @@ def hair_back(defs):
              'C 194,298 203,272 194,240 C 185,206 183,174 182,134 C 181,86 155,50 107.5,50 Z')
     shade = ('M 60,150 C 62,200 56,250 48,300 C 44,340 50,390 42,443 L 173,443 '
              'C 165,390 171,340 167,300 C 159,250 153,200 155,150 Z')
-    waves = sym('M 25,250 C 32,270 30,290 24,310 M 18,350 C 26,368 26,384 18,400')
+    waves = ['M 40,140 C 38,180 34,210 28,240 C 22,266 30,290 24,310',
+             'M 18,350 C 26,368 26,384 18,400', 'M 46,200 C 44,230 38,256 36,280']
     return [outlined(outer, HAIR, 2.2, HAIR_LINE),
             path(shade, HAIR_SHADE),
-            line(waves, 1.3, HAIR_LINE, 'stroke-linecap="round" opacity="0.7"')]
+            *[tapered(d, 0.3, 0.3, 1.5, HAIR_LINE) for d in waves],
+            *[tapered(mirror(d), 0.3, 0.3, 1.5, HAIR_LINE) for d in waves]]
 
 
 def body(defs):
@@ -165,6 +167,9 @@ def hair_front(defs):
         *locks(bangs, HAIR, HAIR_LINE, 2.0),
         *locks(wisps, HAIR, HAIR_LINE, 1.2),
         shine_band(107.5, 152, 62, 5, -58, 58, 10, HAIR_LIGHT, 5),
+        outlined('M 150,92 C 151,106 151,118 152,132 L 156.5,127 L 161,132 C 160,118 159,104 157,91 Z '
+                 'M 157,91 C 163,101 169,110 175,118 L 176.5,112 L 182,113.5 C 175,104 167,96 160,89 Z',
+                 SIGNATURE_DARK, 1.5, LINE, 'stroke-linejoin="round"'),
         outlined(ribbon, SIGNATURE, 1.8, LINE, 'stroke-linejoin="round"'),
         line('M 156,80 C 164,74 172,72 176,75 M 156,96 C 162,104 170,110 175,108', 1.2, SIGNATURE_LIGHT),
         outlined(knot, SIGNATURE_DARK, 1.6),
