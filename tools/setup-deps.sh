@@ -9,7 +9,7 @@ VANTREL_PACKAGES=(
   librsvg2-dev libcairo2-dev
   abcmidi fluidsynth musescore-general-soundfont-small sox
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic fonts-dejavu-core
   pulseaudio pulseaudio-utils
   xvfb xdotool imagemagick
   clang libclang-rt-14-dev
