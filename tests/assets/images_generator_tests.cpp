@@ -242,6 +242,32 @@ TEST_F(GeneratorRun, TextStaysInPlaceUnderAStretch) {
   EXPECT_NEAR(tallRight, right, 2);
 }
 
+// What Inkscape writes and Qt's own SVG renderer would silently drop.
+TEST_F(GeneratorRun, RendersClipPathsMasksFiltersAndJapaneseText) {
+  svg("t.svg",
+      "<defs>"
+      "<clipPath id='left'><rect width='20' height='20'/></clipPath>"
+      "<mask id='top'><rect width='40' height='10' fill='#fff'/></mask>"
+      "<filter id='blur' x='-1' y='-1' width='3' height='3'><feGaussianBlur stdDeviation='3'/></filter>"
+      "</defs>"
+      "<rect width='40' height='20' fill='#ff0000' clip-path='url(#left)'/>"
+      "<rect y='20' width='40' height='20' fill='#00ff00' mask='url(#top)' transform='translate(0 -10)'/>"
+      "<rect x='48' y='8' width='4' height='4' fill='#ffffff' filter='url(#blur)'/>"
+      "<text x='60' y='35' font-family='IPAPGothic' font-size='30' fill='#ffffff'>戦</text>",
+      100, 40);
+  ASSERT_EQ(run("f.bmp t.svg 100 40\n"), 0);
+  const QImage img = image("f.bmp");
+  EXPECT_EQ(imagetest::pixelAt(img, 5, 5), (Rgb{255, 0, 0}));
+  EXPECT_EQ(imagetest::pixelAt(img, 30, 5), (Rgb{0, 0, 0})) << "clip path ignored";
+  EXPECT_EQ(imagetest::pixelAt(img, 30, 15), (Rgb{0, 0, 0})) << "mask ignored";
+  EXPECT_GT(imagetest::pixelAt(img, 45, 10).r, 0) << "blur ignored";
+  int ink = 0;
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 60; x < 100; ++x) ink += qGray(img.pixel(x, y)) > 128;
+  }
+  EXPECT_GT(ink, 60) << "the Japanese glyph was not drawn";
+}
+
 TEST_F(GeneratorRun, PngOutputKeepsAlphaInIcons) {
   svg("t.svg", kDiscAndBar);
   ASSERT_EQ(run("icons/i.png t.svg 20 20\n"), 0);
