@@ -85,7 +85,11 @@ TEST_P(ClosingTest, NoKeepsTheWindowAndYesEndsTheProgramInSilence) {
   EXPECT_FALSE(gv.ScreenSwitching);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKind, ClosingTest, ::testing::Range(0, 5));
+INSTANTIATE_TEST_SUITE_P(EveryKind, ClosingTest, ::testing::Range(0, 5), [](const auto& info) {
+  std::string name = kKinds[info.param].name;
+  for (char& ch : name) if (ch == ' ') ch = '_';
+  return name;
+});
 
 TEST_F(WindowFixture, SwitchClosingLeavesTheFlagClearedAndAsksNothing) {
   Start();

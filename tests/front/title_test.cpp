@@ -155,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(Flags, GalleryUnlock, ::testing::Values(
     FlagsCase{"CH0=1\nCH1=1\nCH2=0\n", false},
     FlagsCase{"CH0=1\nCH1=1\nCH2=true\n", false},
     FlagsCase{"CH0=1\nCH1=1\nCH2=1\n", true},
-    FlagsCase{"CH2=1\nCH0=1\nCH1=1\n", true}));
+    FlagsCase{"CH2=1\nCH0=1\nCH1=1\n", true}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST_F(TitleTest, AGalleryButtonOnceShownStaysForTheRun) {
   WriteSettingsFile("[CLR]\nCH0=1\nCH1=1\n");

@@ -47,7 +47,10 @@ TEST_P(PageScrollTest, MovesByTheStepAndStopsExactlyAtTheBottom) {
 INSTANTIATE_TEST_SUITE_P(ThreePictures, PageScrollTest, ::testing::Values(
     ScrollCase{800, 4, 200}, ScrollCase{800, 2, 400},
     ScrollCase{546, 4, 137}, ScrollCase{546, 2, 273},
-    ScrollCase{620, 4, 155}, ScrollCase{620, 2, 310}));
+    ScrollCase{620, 4, 155}, ScrollCase{620, 2, 310}),
+    [](const auto& info) {
+      return "distance" + std::to_string(info.param.distance) + "_step" + std::to_string(info.param.step);
+    });
 
 TEST(PageScroll, TheFirstTicksAndTheLastOnes) {
   // 546 is not a multiple of 4: the last move is 2 pixels.

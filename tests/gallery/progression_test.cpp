@@ -72,7 +72,11 @@ INSTANTIATE_TEST_SUITE_P(AllCharacters, RewardSequence, ::testing::Values(
     RewardStep{S::Kor_OmakeCG2A, 2, 0, S::Kor_Main, 1},
     RewardStep{S::Kor_OmakeCG2B, 2, 1, S::Kor_Main, 2},
     RewardStep{S::Kor_OmakeCG2C, 2, 2, S::Kor_OmakeCG2D, 0},
-    RewardStep{S::Kor_OmakeCG2D, 2, 0, S::Kor_Sub, 0}));
+    RewardStep{S::Kor_OmakeCG2D, 2, 0, S::Kor_Sub, 0}),
+    [](const auto& info) {
+      return "character" + std::to_string(info.param.character) + "_page" +
+             std::string(1, static_cast<char>('A' + info.index % 4));
+    });
 
 TEST_F(ProgressionTest, InTheGalleryEveryPageLeadsBackToTheMenuAndNoStageMoves) {
   gv.GalleryMode = true;

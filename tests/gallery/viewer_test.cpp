@@ -72,7 +72,10 @@ TEST_P(PageCScroll, TheTallPictureScrollsByTheSwitchsStepToTheBottomEdge) {
 INSTANTIATE_TEST_SUITE_P(ThreeCharacters, PageCScroll, ::testing::Values(
     TallPage{0, false, -800}, TallPage{0, true, -800},
     TallPage{1, false, -546}, TallPage{1, true, -546},
-    TallPage{2, false, -620}, TallPage{2, true, -620}));
+    TallPage{2, false, -620}, TallPage{2, true, -620}),
+    [](const auto& info) {
+      return "character" + std::to_string(info.param.character) + (info.param.smooth ? "_smooth" : "_normal");
+    });
 
 TEST_F(ViewerTest, TheScrollRunsOnItsOwnTimer) {
   Kor_OmakeCG& page = OpenAfterBattle(1, 2);
