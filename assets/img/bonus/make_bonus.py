@@ -1,0 +1,37 @@
+#!/usr/bin/env python3
+"""Writes the bonus picture SVGs of this folder.
+
+    python3 make_bonus.py            (from any directory)
+    python3 make_bonus.py cg0A.svg   (only the named pictures)
+
+Each character's pages come from its own module cg<N>_scenes.py (a dict
+PAGES of file name -> function returning the SVG text); the figures are
+built from the portrait parts in ../chara.  The SVGs are committed and the
+build only renders them; run this again after changing a part.
+"""
+import importlib
+import pathlib
+import sys
+
+sys.dont_write_bytecode = True
+HERE = pathlib.Path(__file__).resolve().parent
+sys.path.insert(0, str(HERE))
+
+import bonus_kit  # noqa: E402,F401  (sets up the path to ../chara)
+
+
+def main(names):
+    for mod_path in sorted(HERE.glob('cg*_scenes.py')):
+        mod = importlib.import_module(mod_path.stem)
+        for name, make in mod.PAGES.items():
+            if names and name not in names:
+                continue
+            (HERE / name).write_text(make(), encoding='utf-8')
+        for name, args in getattr(mod, 'THUMBS', {}).items():
+            if names and name not in names:
+                continue
+            (HERE / name).write_text(bonus_kit.thumbnail(*args), encoding='utf-8')
+
+
+if __name__ == '__main__':
+    main(set(sys.argv[1:]))
