@@ -404,7 +404,7 @@ def page_b():
 
     out = P.conservatory(defs, wdt, hgt)
     out += P.palm_plant(90, 420, 1.3)
-    out += P.rose_bush(600, 420, 200, 150, C.SIGNATURE, C.SIGNATURE_DARK, C.SIGNATURE_LIGHT)
+    out += P.rose_bush(596, 384, 196, 150, C.SIGNATURE, C.SIGNATURE_DARK, C.SIGNATURE_LIGHT)
     out += [place(figure, fx, fy, s)]
     # the round table with a white cloth
     out += tea_table(defs, wdt, hgt, table_y)
@@ -482,11 +482,20 @@ def page_d():
             path('M 30,180 L 60,180 L 60,200 L 80,200 L 80,180 L 110,180 L 110,200 L 130,200 L 130,180 L 160,180 '
                  'L 160,210 L 30,210 Z', '#3a3f60', '#1a1d33', 2),
             line('M 150,206 L 150,470', 3, '#ffb878', 'opacity="0.6"'),
+            line(' '.join(f'M 40,{y} L 150,{y}' for y in range(232, 470, 26)) + ' ' +
+                 ' '.join(f'M {x + (18 if (y // 26) % 2 else 0)},{y} L {x + (18 if (y // 26) % 2 else 0)},{y + 26}'
+                          for y in range(206, 470, 26) for x in range(58, 150, 36)),
+                 1.2, '#1a1d33', 'opacity="0.8"'),
+            line('M 30,181 L 60,181 M 80,181 L 110,181 M 130,181 L 160,181', 2.5, '#ffb878', 'opacity="0.8"'),
             f'<rect x="84" y="260" width="22" height="40" rx="11" fill="#ffd27a" opacity="0.85"/>',
             line('M 95,180 L 95,80', 4, '#1a1d33'),
             path('M 95,84 C 125,76 150,96 185,88 C 200,85 210,90 220,86 L 212,112 L 222,138 '
                  'C 200,142 180,130 150,138 C 125,144 110,132 95,136 Z', C.SIGNATURE, '#2a0710', 1.8),
-            path('M 130,92 C 134,110 134,124 130,138', 'none', C.SIGNATURE_DARK, 6, 'opacity="0.5"')]
+            path('M 130,92 C 134,110 134,124 130,138', 'none', C.SIGNATURE_DARK, 6, 'opacity="0.5"'),
+            g(path('M 0,-26 C 8,-24 10,-16 6,-10 C 20,-22 36,-26 44,-22 C 34,-14 28,-2 16,4 '
+                   'C 12,14 10,22 16,32 L 0,24 L -16,32 C -10,22 -12,14 -16,4 C -28,-2 -34,-14 -44,-22 '
+                   'C -36,-26 -20,-22 -6,-10 C -10,-16 -8,-24 0,-26 Z', C.GOLD, C.GOLD_SHADE, 1.2),
+              extra='transform="translate(160,112) rotate(-3) scale(0.5)"')]
     filt = P.rim_light(defs, 'd-rim')
     out += [g(place(figure, fx, fy, s), extra=filt)]
     out += P.rampart(defs, wdt, hgt, 468, merlons=[(-40, 80), (150, 290), (520, 660), (730, 860)])
@@ -864,8 +873,15 @@ def page_c2():
            place(figure, fx, fy, s, r=-5, pivot=(107.5, 300)),
            *petals(wdt, hgt, 10, 17, (40, 40, 310, 600)),
            cough_text(18, 70, -14), cough_text(236, 470, 12, 0.8),
+           *puffs([(205, 372, 9), (222, 360, 6), (234, 350, 4), (128, 388, 7), (116, 378, 4.5)]),
            vignette(defs, wdt, hgt, 0.4, 'c2-vig')]
     return document(wdt, hgt, defs, out, f'{C.NAME}: page C, the second picture')
+
+
+def puffs(circles):
+    """Little white clouds of a cough."""
+    return [f'<circle cx="{fmt(x)}" cy="{fmt(y)}" r="{fmt(r)}" fill="{WHITE}" stroke="#8fb0e8" stroke-width="1.4" '
+            f'opacity="0.9"/>' for x, y, r in circles]
 
 
 def F_sweat(x, y, sc=1.0):

@@ -277,15 +277,46 @@ def rose(x, y, r, colour, dark, light):
 
 
 def rose_bush(x, y, w, h, colour, dark, light, seed=5):
+    """A trimmed rose bush in a planter: a bumpy mass of leaves with roses."""
     r = rng(seed)
-    out = [path(f'M {fmt(x)},{fmt(y)} C {fmt(x)},{fmt(y - h * 0.9)} {fmt(x + w * 0.2)},{fmt(y - h)} {fmt(x + w / 2)},{fmt(y - h)} '
-                f'C {fmt(x + w * 0.8)},{fmt(y - h)} {fmt(x + w)},{fmt(y - h * 0.9)} {fmt(x + w)},{fmt(y)} Z', LEAF_DARK,
-                '#1c3a24', 1.5)]
-    for _ in range(26):
-        out.append(leaf(x + w * (0.1 + 0.8 * r()), y - h * (0.1 + 0.8 * r()), r() * 360, 16, 6,
+    # a lumpy outline: a row of overlapping rounded bumps along the top
+    n = 7
+    d = f'M {fmt(x)},{fmt(y)} L {fmt(x)},{fmt(y - h * 0.55)}'
+    for k in range(n):
+        x0 = x + w * k / n
+        x1 = x + w * (k + 1) / n
+        top = y - h * (0.78 + 0.22 * math.sin(math.pi * (k + 0.5) / n)) - r() * 10
+        d += f' C {fmt(x0)},{fmt(top - 6)} {fmt(x1)},{fmt(top - 6)} {fmt(x1)},{fmt(top + 12)}'
+    d += f' L {fmt(x + w)},{fmt(y)} Z'
+    out = [path(d, LEAF_DARK, '#1c3a24', 1.6)]
+    for _ in range(40):
+        out.append(leaf(x + w * (0.05 + 0.9 * r()), y - h * (0.08 + 0.78 * r()), r() * 360, 16, 6,
                         LEAF if r() < 0.6 else LEAF_LIGHT))
-    for _ in range(7):
-        out += rose(x + w * (0.15 + 0.7 * r()), y - h * (0.2 + 0.7 * r()), 8 + r() * 4, colour, dark, light)
+    for _ in range(9):
+        out += rose(x + w * (0.12 + 0.76 * r()), y - h * (0.2 + 0.62 * r()), 8 + r() * 4, colour, dark, light)
+    # the planter
+    out += [outlined(f'M {fmt(x - 8)},{fmt(y - 4)} L {fmt(x + w + 8)},{fmt(y - 4)} L {fmt(x + w)},{fmt(y + 40)} '
+                     f'L {fmt(x)},{fmt(y + 40)} Z', BRASS_DARK, 1.8, '#2a1e10'),
+            line(f'M {fmt(x - 8)},{fmt(y - 3)} L {fmt(x + w + 8)},{fmt(y - 3)}', 3.5, BRASS_LIGHT),
+            line(f'M {fmt(x + w * 0.6)},{fmt(y + 2)} L {fmt(x + w * 0.56)},{fmt(y + 38)}', 10, BRASS, 'opacity="0.45"')]
+    return out
+
+
+def ivy(x0, x1, y, seed=3, droop=26):
+    """Ivy trailing along a beam, its strands hanging down here and there."""
+    r = rng(seed)
+    out = [path(f'M {x0},{y} ' + ' '.join(f'Q {fmt(x + 20)},{fmt(y + 12)} {fmt(x + 40)},{y}'
+                                           for x in range(x0, x1, 40)), 'none', LEAF_DARK, 2)]
+    for x in range(x0, x1, 14):
+        yy = y + 4 + r() * 6
+        out.append(leaf(x, yy, 60 + r() * 60, 13, 5.5, LEAF if r() < 0.5 else LEAF_LIGHT))
+    for k in range(int((x1 - x0) / 90)):
+        hx = x0 + 40 + k * 90 + r() * 30
+        hl = droop + r() * droop * 1.5
+        out.append(path(f'M {fmt(hx)},{y} C {fmt(hx + 6)},{fmt(y + hl * 0.4)} {fmt(hx - 6)},{fmt(y + hl * 0.7)} '
+                        f'{fmt(hx)},{fmt(y + hl)}', 'none', LEAF_DARK, 1.5))
+        for t in (0.3, 0.55, 0.8, 1.0):
+            out.append(leaf(hx, y + hl * t, 70 + (t * 200) % 60, 12, 5, LEAF_LIGHT if t > 0.5 else LEAF))
     return out
 
 
@@ -320,6 +351,7 @@ def conservatory(defs, w=800, h=600, seed=9):
             line(f'M 0,400 L {w},400', 3, BRASS), line(f'M 0,405 L {w},405', 1, BRASS_DARK)]
     # a hanging lantern and its glow
     out.append(lamp_glow(defs, 400, 140, 380, 260, 'cs-glow', '#ffd79a', 0.38))
+    out += ivy(-10, w + 10, 64, seed)
     out += lantern(400, 70, 110)
     return out
 
