@@ -364,7 +364,7 @@ def tshirt(defs, hem=520, print_=True):
     if print_:
         out += [outlined(star, C.SIGNATURE, 1.4),
                 path('M 107.5,324 L 110.5,332 L 104.5,332 Z', C.SIGNATURE_LIGHT),
-                text(107.5, 376, 'VANTREL', 9, C.SIGNATURE_LIGHT, 'middle', 'bold', extra='letter-spacing="1.5"')]
+                text(107.5, 392, 'VANTREL', 9, C.SIGNATURE_LIGHT, 'middle', 'bold', extra='letter-spacing="1.5"')]
     return out
 
 

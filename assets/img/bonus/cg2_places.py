@@ -426,7 +426,7 @@ def sports_bag(x, y, s=1.0):
 
 # ---- the rampart at sunset ------------------------------------------------------------
 
-def sunset_sky(defs, w, horizon, sun_x, ident='cg2-ss', seed=4):
+def sunset_sky(defs, w, horizon, sun_x, ident='cg2-ss', seed=4, sun_y=None):
     """An evening sky over the plain: navy above, violet, then orange and gold
     at the horizon; the sun half set, long lit clouds, a few birds."""
     defs[ident] = lin_grad(ident, [(0, '#0f1a3c'), (0.35, '#3a3266'), (0.62, '#a4507a'),
@@ -435,8 +435,8 @@ def sunset_sky(defs, w, horizon, sun_x, ident='cg2-ss', seed=4):
                                                      (0.6, '#ff9a4a', 0.25), (1, '#ff9a4a', 0)])
     out = [f'<rect width="{w}" height="{horizon + 2}" fill="url(#{ident})"/>',
            *stars(w, horizon * 0.3, 30, seed + 1, '#e8e8ff'),
-           f'<ellipse cx="{fmt(sun_x)}" cy="{fmt(horizon)}" rx="260" ry="200" fill="url(#{ident}-sun)"/>',
-           f'<circle cx="{fmt(sun_x)}" cy="{fmt(horizon)}" r="42" fill="#fff0c0"/>']
+           f'<ellipse cx="{fmt(sun_x)}" cy="{fmt(sun_y or horizon)}" rx="260" ry="200" fill="url(#{ident}-sun)"/>',
+           f'<circle cx="{fmt(sun_x)}" cy="{fmt(sun_y or horizon)}" r="40" fill="#fff0c0"/>']
     r = rng(seed)
     for k in range(7):
         cy = horizon * (0.3 + 0.6 * r())

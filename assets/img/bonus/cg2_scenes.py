@@ -49,7 +49,7 @@ def page_a():
         shout(292, 92, 'バーン！', 46, WHITE, C.SIGNATURE, rot=-10, outer=C.SIGNATURE_DARK, sw_outer=9),
         bubble(40, 340, 320, 76, ['やっほー！ 今日もキミの部隊、', 'ぜーんぶ見つけちゃうからね？'], (452, 300), 18,
                accent=C.SIGNATURE_LIGHT),
-        vignette(defs, wdt, hgt, 0.35, 'c2a-vig'),
+        vignette(defs, wdt, hgt, 0.25, 'c2a-vig'),
     ]
     return document(wdt, hgt, defs, out, f'{C.NAME}: page A, the briefing room')
 
@@ -171,15 +171,15 @@ def page_d():
     thumb = arm((47, 298), (24, 410), (82, 372), hand_thumb_up(), hand_ang=-6, stripe=1, band=True,
                 hand_s=1.1, flip=True)
     figure = [head.back(), g(shorts()), g(torso(defs)), *head.front(), g(thumb), g(wave)]
-    horizon = 400
-    out = P.sunset_sky(defs, wdt, horizon, 640)
+    horizon = 430
+    out = P.sunset_sky(defs, wdt, horizon, 600, sun_y=372)
     out += P.plain(defs, wdt, horizon, hgt)
-    out += P.clock_tower(110, horizon + 4, 0.55, '#2a2040')
-    out += P.parapet(defs, wdt, 330, 470)
-    out += P.flag_pole(720, 120, 340, C.SIGNATURE, C.SIGNATURE_DARK)
-    out += P.wall_walk(defs, wdt, 470, hgt)
+    out += P.clock_tower(742, 398, 0.5, '#2a2040')
+    out += P.parapet(defs, wdt, 392, 486)
+    out += P.flag_pole(46, 150, 400, C.SIGNATURE, C.SIGNATURE_DARK)
+    out += P.wall_walk(defs, wdt, 486, hgt)
     out += [shadow(fx + 108 * s, 590, 150, 14, 0.3), place(figure, fx, fy, s)]
-    out += [bubble(468, 440, 300, 96, ['楽しかったよ、司令官！', '次は負けないからね。', 'また遊ぼうね！'], (452, 300), 18,
+    out += [bubble(496, 168, 280, 96, ['楽しかったよ、司令官！', '次は負けないからね。', 'また遊ぼうね！'], (392, 196), 18,
                    accent=C.SIGNATURE_LIGHT),
             vignette(defs, wdt, hgt, 0.3, 'c2d-vig')]
     return document(wdt, hgt, defs, out, f'{C.NAME}: page D, farewell on the rampart')
