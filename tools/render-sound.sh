@@ -46,22 +46,25 @@ done
 [ -f "$src" ] || die "no such source: $src"
 [ -f "$soundfont" ] || die "no such soundfont: $soundfont"
 
+# Intermediate files go to the work folder (kept for a look afterwards) or
+# to a temporary one; every run rewrites the files it uses.
 if [ -z "$work" ]; then
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
 else
-  rm -rf "$work"
   mkdir -p "$work"
 fi
 
-# Float intermediates: nothing clips before the final level is set.
+# Intermediates in float keep the resolution of quiet passages until the
+# final level is set.
 FLOAT=(-e floating-point -b 32)
 
 # MIDI from a score; abc2midi's warnings (a bar of the wrong length, an
 # unknown command) are errors here, since they always mean a wrong score.
+# (Its -quiet option would hide the bar-length warnings.)
 score_to_midi() {
   local abc=$1 mid=$2 log
-  log=$(abc2midi "$abc" -o "$mid" -quiet 2>&1) || die "abc2midi failed on $abc: $log"
+  log=$(abc2midi "$abc" -o "$mid" 2>&1) || die "abc2midi failed on $abc: $log"
   if grep -E -q "Error|Warning" <<<"$log"; then
     die "abc2midi complains about $abc:"$'\n'"$log"
   fi
@@ -117,9 +120,11 @@ render_music() {
   peak=$(sed -n 's/^%[[:space:]]*render:[[:space:]]*peak[[:space:]]*\(-\{0,1\}[0-9.]*\).*/\1/p' "$abc" | head -1)
   peak=${peak:--1}
 
-  sox -R "$work/render.wav" "${FLOAT[@]}" "$work/body.wav" trim 0 "${loop}s"
+  # fluidsynth leaves out the extended part of a float fmt chunk; sox says
+  # so at every read, harmlessly (-V1 keeps it to errors).
+  sox -R -V1 "$work/render.wav" "${FLOAT[@]}" "$work/body.wav" trim 0 "${loop}s"
   if [ "$total" -gt "$loop" ]; then
-    sox -R "$work/render.wav" "${FLOAT[@]}" "$work/tail.wav" trim "${loop}s"
+    sox -R -V1 "$work/render.wav" "${FLOAT[@]}" "$work/tail.wav" trim "${loop}s"
     sox -R -m -v 1 "$work/body.wav" -v 1 "$work/tail.wav" "${FLOAT[@]}" "$work/loop.wav"
   else
     cp "$work/body.wav" "$work/loop.wav"

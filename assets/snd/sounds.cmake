@@ -3,9 +3,12 @@
 # names the game opens. tools/render-sound.sh does the work: abc2midi and
 # fluidsynth for the music, sox for everything.
 
+# The renderer calls these tools by name; looking for them here turns a
+# missing package into a clear message at configure time.
 find_program(VANTREL_ABC2MIDI abc2midi REQUIRED)
 find_program(VANTREL_FLUIDSYNTH fluidsynth REQUIRED)
 find_program(VANTREL_SOX sox REQUIRED)
+find_program(VANTREL_MFTEXT mftext REQUIRED)
 set(VANTREL_SOUNDFONT /usr/share/sounds/sf3/MuseScore_General.sf3
     CACHE FILEPATH "General MIDI soundfont the music is played through")
 if(NOT EXISTS ${VANTREL_SOUNDFONT})
