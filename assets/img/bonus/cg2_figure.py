@@ -9,10 +9,9 @@ ankles 1108, soles 1174: about six and a half heads.
 Arms are posed with three points each (shoulder, elbow, wrist); the hand
 drawings of cg2_kit are put at the wrist.
 """
-from cg2_kit import (tube2, band2, scaled, W, CX, LINE, SKIN, SKIN_SHADE, SKIN_LINE, WHITE, MOUTH, TONGUE, BLUSH,
-                     NECK_PIVOT, fmt, mirror, sym, path, outlined, line, g, lin_grad, rad_grad,
-                     tapered, merged, tube_d, tube_band, tube_side, capsule, direction, polar,
-                     hand_at, rotated, place, text)
+from cg2_kit import (CX, LINE, SKIN, SKIN_SHADE, SKIN_LINE, WHITE, MOUTH, TONGUE, NECK_PIVOT,
+                     fmt, mirror, path, outlined, line, g, lin_grad, tapered, merged, tube_d, tube_band,
+                     tube2, band2, scaled, direction, polar, hand_at, rotated, text)
 import math
 
 import chara2 as C
@@ -137,25 +136,13 @@ def tear_corner(x, y, s=1.0):
              extra=f'transform="translate({fmt(x)},{fmt(y)}) scale({fmt(s)})"')
 
 
-def sweat(x, y, s=1.0):
-    return F.sweat_drop(x, y, s)
-
-
 # ---- the jacket ---------------------------------------------------------------------
 
-TORSO_L = ('M 93,252 C 74,256 56,262 44,274 C 36,282 34,294 36,306 '
-           'C 40,318 46,330 50,344 C 53,372 57,404 63,432 C 61,456 58,482 58,508 L 107.5,512')
-
-
-def torso(defs, hem=508, open_to=372, whistle=True, badge=True, lean=0.0):
+def torso(defs, hem=508, open_to=372, whistle=True, badge=True):
     """Her jacket from the collar to the ribbed hem, without the sleeves: the
     zip half open over the navy T-shirt, the standing collar of the portrait,
     the star badge on her left chest, the coach's whistle on its cord."""
     defs['c2-jk'] = lin_grad('c2-jk', [(0, JACKET_LIGHT), (0.18, JACKET), (0.8, JACKET), (1, JACKET_SHADE)])
-    left = TORSO_L.replace('58,508', f'58,{fmt(hem)}').replace('107.5,512', f'107.5,{fmt(hem + 4)}')
-    right = mirror(left)
-    # join the two halves into one outline: left half down, right half up
-    body = left + ' ' + right.split(' C ', 1)[0].replace('M', 'L') + ' Z'
     body = (f'M 93,252 C 74,256 56,262 44,274 C 36,282 34,294 36,306 C 40,318 46,330 50,344 '
             f'C 53,372 57,404 63,432 C 61,456 58,482 58,{fmt(hem)} C 80,{fmt(hem + 5)} 135,{fmt(hem + 5)} 157,{fmt(hem)} '
             f'C 157,482 154,456 152,432 C 158,404 162,372 165,344 C 169,330 175,318 179,306 '
@@ -239,7 +226,7 @@ def _across(x, y, ang, half):
 
 
 def arm(shoulder, elbow, wrist, hand=None, hand_ang=None, stripe=1, flip=False, band=False,
-        hand_s=1.0, widths=(30, 26, 25, 22), fore_over=None, hand_under=False):
+        hand_s=1.0, widths=(30, 26, 25, 22), fore_over=None, hand_under=False, split=False):
     """One sleeve from shoulder to wrist with its white stripe on side
     `stripe` (1 = left of the direction shoulder -> wrist), the ribbed cuff,
     and the hand at the wrist (pointing along the forearm unless hand_ang is
@@ -267,6 +254,16 @@ def arm(shoulder, elbow, wrist, hand=None, hand_ang=None, stripe=1, flip=False, 
                merged([lower, _disc(elbow[0], elbow[1], w_el2 / 2)], JACKET, 2.2), *dress(fore, w_el2, w_wr)]
     else:
         out = [merged([cap, upper, knob, lower], JACKET, 2.2), *dress(up, w_sh, w_el), *dress(fore, w_el2, w_wr)]
+    # folds at the inside of a bent elbow
+    diff = (a_fore - a_up + 180) % 360 - 180
+    if abs(diff) > 20:
+        inner = a_up + (90 if diff > 0 else -90)
+        creases = []
+        for k, tilt in ((-7, -18), (3, 14)):
+            p0 = polar(*polar(elbow[0], elbow[1], inner, w_el / 2 - 1.5), a_up, k)
+            p1 = polar(p0[0], p0[1], inner + 180 + tilt, w_el * 0.38)
+            creases.append(f'M {fmt(p0[0])},{fmt(p0[1])} L {fmt(p1[0])},{fmt(p1[1])}')
+        out.append(line(' '.join(creases), 1.5, JACKET_SHADE, 'stroke-linecap="round"'))
     # the ribbed cuff
     wx, wy = wrist
     back = polar(wx, wy, a_fore + 180, 10)
@@ -288,6 +285,8 @@ def arm(shoulder, elbow, wrist, hand=None, hand_ang=None, stripe=1, flip=False, 
     if hand is None:
         return out + cuff + extra
     h = hand_at(hand, hand_pos[0], hand_pos[1], a_fore if hand_ang is None else hand_ang, hand_s, flip)
+    if split:
+        return out + extra + cuff, [h]
     if hand_under:
         return [h] + out + extra + cuff
     return out + [h] + extra + cuff
@@ -441,10 +440,10 @@ def shorts(hem_l=594, hem_r=594):
 
 
 # half widths of a leg, outer and inner side: thigh (hip -> knee), shin (knee -> ankle)
-THIGH_OUT = [(0, 32), (0.35, 29.5), (1, 19.5)]
-THIGH_IN = [(0, 29), (0.5, 24), (1, 17.5)]
-SHIN_OUT = [(0, 19.5), (0.12, 22.5), (0.32, 23.5), (0.7, 15), (1, 12)]
-SHIN_IN = [(0, 17.5), (0.2, 19), (0.4, 18), (0.75, 13), (1, 12)]
+THIGH_OUT = [(0, 32), (0.35, 30), (0.8, 23), (1, 21)]
+THIGH_IN = [(0, 29), (0.5, 25), (1, 19)]
+SHIN_OUT = [(0, 20.5), (0.12, 23.5), (0.3, 25), (0.72, 16), (1, 13)]
+SHIN_IN = [(0, 18.5), (0.2, 20.5), (0.4, 19.5), (0.75, 14), (1, 13)]
 
 
 def _seg(a, b, bow=0.0):
@@ -472,8 +471,8 @@ def leg(hip, knee, ankle, side, ident, defs, sock_at=0.1, shoe_turn=8.0, tiptoe=
     thigh = tube2(thigh_d, tl, tr)
     shin = tube2(shin_d, sl, sr)
     kx, ky = knee
-    knee_disc = (f'M {fmt(kx - 18.5)},{fmt(ky)} A 18.5,18.5 0 1 0 {fmt(kx + 18.5)},{fmt(ky)} '
-                 f'A 18.5,18.5 0 1 0 {fmt(kx - 18.5)},{fmt(ky)} Z')
+    knee_disc = (f'M {fmt(kx - 19.5)},{fmt(ky)} A 19.5,19.5 0 1 0 {fmt(kx + 19.5)},{fmt(ky)} '
+                 f'A 19.5,19.5 0 1 0 {fmt(kx - 19.5)},{fmt(ky)} Z')
     shapes = [thigh, knee_disc, shin]
     # one shade on the viewer's left side of each leg (light from the upper right)
     sh_side = 1      # left of travel = viewer's left for a leg going down
@@ -547,9 +546,9 @@ def sneaker(a, side, turn=8.0, dy=0.0, tiptoe=0.0):
              if side < 0 else mirror('M -21,1150 C -18,1140 -15,1132 -13,1124 L -11,1126 C -13,1134 -15,1144 -17,1152 Z', 0),
              C.SIGNATURE_LIGHT),
     ]
-    ky = 1.1 * (1 - tiptoe * 0.35)
+    ky = 1.2 * (1 - tiptoe * 0.35)
     return [g(parts, extra=f'transform="translate({fmt(a)},{fmt(dy)}) rotate({fmt(turn * o)},0,1108) '
-                          f'translate(0,1110) scale(1.22,{fmt(ky)}) translate(0,-1110)"')]
+                          f'translate(0,1110) scale(1.34,{fmt(ky)}) translate(0,-1110)"')]
 
 
 def shadow(x, y, rx, ry, opacity=0.35):

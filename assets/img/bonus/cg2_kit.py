@@ -274,16 +274,13 @@ def hand_v(shade=True):
     out = [merged([PALM, index, middle], SKIN, HAND_W)]
     if shade:
         out.append(path('M -11,2 C -14,-8 -16.5,-20 -16.5,-28 C -12,-22 -8,-12 -4,1 Z', SKIN_SHADE))
-    # the ring and little finger curled into the palm (one rounded mound of
-    # their backs), the thumb folded across them
-    curled = ('M 0.5,-35.5 C 7,-39 15,-37.5 16.5,-30 C 17.5,-23 15,-15 9,-13 '
-              'C 4,-11.5 0,-15 -0.5,-21 C -1,-27 -1,-32 0.5,-35.5 Z')
-    thumb = ('M -15.5,-9 C -13,-19 -3,-24.5 7,-24 C 12,-23.8 13,-18.5 8.5,-17.5 '
-             'C 1,-16 -5,-12 -9.5,-4 Z')
-    out += [outlined(curled, SKIN, 1.5, extra='stroke-linejoin="round"'),
-            line('M 2,-25 C 7,-27 12,-27 16.4,-25', 1.1, LINE, 'stroke-linecap="round"'),
-            outlined(thumb, SKIN, 1.5, extra='stroke-linejoin="round"'),
-            path('M -14,-8 C -11,-14 -5,-18 2,-19.5 C -3,-15 -7,-11 -10,-5 Z', SKIN_SHADE, extra='opacity="0.8"'),
+    # the ring and little finger curled into the palm, the thumb folded over them
+    ring = capsule(1.5, -30.5, 14.5, -30.5, 9, 8.6)
+    little = capsule(3, -22, 14, -22.5, 8, 7.6)
+    thumb = capsule(-8.5, -9, 7.5, -20.5, 10.5, 9.6)
+    out += [outlined(ring, SKIN, 1.4), outlined(little, SKIN, 1.4),
+            outlined(thumb, SKIN, 1.5),
+            path('M -12,-6 C -8,-11 -2,-15 4,-17.5 C -1,-13 -5,-10 -8,-5 Z', SKIN_SHADE, extra='opacity="0.8"'),
             _crease(-6.5, -39, -5, -35.5, 0, 0.9), _crease(2.5, -41, 3.5, -38, 0, 0.9)]
     return out
 
@@ -339,11 +336,9 @@ def hand_fist_grip(stick=None, shade=True):
         out.append(path('M -12,4 C -15,-4 -16.5,-14 -15.8,-22 C -11,-14 -8,-6 -5,3 Z', SKIN_SHADE))
     # four curled fingers stacked, their middle joints to the +x side
     for k, (y0, y1) in enumerate([(-33, -25), (-25.5, -17.5), (-18, -10.5), (-11, -4.5)]):
-        w = 9.5 - k * 0.6
         out.append(outlined(f'M -4,{fmt(y0)} L {fmt(12 - k * 0.6)},{fmt(y0)} '
                             f'C {fmt(17 - k * 0.6)},{fmt(y0)} {fmt(17 - k * 0.6)},{fmt(y1)} {fmt(12 - k * 0.6)},{fmt(y1)} '
                             f'L -4,{fmt(y1)}', SKIN, 1.3, extra='stroke-linejoin="round"'))
-        del w
     thumb = 'M -16,-20 C -17,-29 -11,-36 -2,-35.5 C 5,-35 8,-31 6,-28 C 4,-25 -2,-27 -7,-25 C -11,-23 -13,-19 -15,-15 Z'
     out.append(outlined(thumb, SKIN, 1.5, extra='stroke-linejoin="round"'))
     out.append(path('M -15,-18 C -15,-25 -11,-30 -5,-31 C -9,-28 -12,-24 -13,-17 Z', SKIN_SHADE, extra='opacity="0.8"'))
@@ -386,8 +381,20 @@ def hand_fist_back(index_up=False, shade=True):
     out += [line(knuckles, 1.1, LINE, 'stroke-linecap="round"'),
             line('M -7,-22 C -2,-24 6,-24 12,-21', 0.9, SKIN_LINE, 'stroke-linecap="round" opacity="0.7"')]
     # the thumb along the -x side, towards the viewer
-    thumb = 'M -15,-8 C -20,-14 -21,-22 -17,-27 C -14,-30 -10,-28 -10,-23 C -10,-18 -11,-13 -9,-7 Z'
+    if index_up:
+        thumb = ('M -14,-4 C -19,-10 -21,-19 -18.5,-27 C -17,-31 -12.5,-31 -11.5,-27 '
+                 'C -10.5,-21 -10.5,-14 -8,-7 Z')
+        tip_x, tip_y = polar(-8.5, -30, -6, 30)
+        nail_c = polar(-8.5, -30, -6, 24.5)
+        out += [line(f'M {fmt(tip_x - 3)},{fmt(tip_y + 14.5)} L {fmt(tip_x + 2.4)},{fmt(tip_y + 14)} '
+                     f'M {fmt(tip_x - 3.4)},{fmt(tip_y + 25)} L {fmt(tip_x + 2.6)},{fmt(tip_y + 24.4)}',
+                     0.9, SKIN_LINE, 'stroke-linecap="round"'),
+                f'<ellipse cx="{fmt(nail_c[0])}" cy="{fmt(nail_c[1])}" rx="2.6" ry="3.4" fill="#fff3ee" '
+                f'stroke="{SKIN_LINE}" stroke-width="0.8" transform="rotate(-6,{fmt(nail_c[0])},{fmt(nail_c[1])})"/>']
+    else:
+        thumb = 'M -15,-8 C -20,-14 -21,-22 -17,-27 C -14,-30 -10,-28 -10,-23 C -10,-18 -11,-13 -9,-7 Z'
     out.append(outlined(thumb, SKIN, 1.5, extra='stroke-linejoin="round"'))
+    out.append(path('M -14,-5 C -18,-11 -19.5,-18 -18,-25 C -16.5,-18 -14.5,-12 -11,-6 Z', SKIN_SHADE, extra='opacity="0.8"'))
     return out
 
 

@@ -4,8 +4,8 @@ function returns SVG elements and adds its gradients to `defs`.
 """
 import math
 
-from cg2_kit import (LINE, WHITE, NAVY_DEEP, NAVY, SLATE, BRASS, BRASS_LIGHT, BRASS_DARK, fmt, path,
-                     outlined, line, g, lin_grad, rad_grad, stars, sparkle, rng, text)
+from cg2_kit import (LINE, WHITE, NAVY_DEEP, NAVY, BRASS, BRASS_LIGHT, BRASS_DARK, fmt, path,
+                     outlined, line, g, lin_grad, rad_grad, stars, rng, text)
 import chara2 as C
 
 TRACK = '#b8593a'          # the running track, a muted brick red-orange
@@ -534,3 +534,51 @@ def flag_pole(x, y_top, y_bottom, colour, dark, wave=0):
                  f'L {fmt(x + 46)},{fmt(y_top + 33)} L {fmt(x + 48)},{fmt(y_top + 42)} L {fmt(x + 40)},{fmt(y_top + 37)} '
                  f'L {fmt(x + 32)},{fmt(y_top + 42)} L {fmt(x + 34)},{fmt(y_top + 33)} L {fmt(x + 27)},{fmt(y_top + 27)} '
                  f'L {fmt(x + 36)},{fmt(y_top + 26)} Z', '#ffe066', extra='opacity="0.95"')]
+
+
+def cone(x, y, s=1.0):
+    """An orange training cone with a white band."""
+    def P(px, py):
+        return f'{fmt(x + px * s)},{fmt(y + py * s)}'
+    return [f'<ellipse cx="{fmt(x + 3 * s)}" cy="{fmt(y + 1 * s)}" rx="{fmt(22 * s)}" ry="{fmt(5 * s)}" fill="#000" opacity="0.3"/>',
+            outlined(f'M {P(-20, 0)} L {P(20, 0)} L {P(20, -5)} L {P(-20, -5)} Z', C.SIGNATURE_DARK, 1.3),
+            outlined(f'M {P(-14, -5)} L {P(-3, -40)} C {P(-1, -43)} {P(1, -43)} {P(3, -40)} L {P(14, -5)} Z', C.SIGNATURE, 1.4),
+            path(f'M {P(-9.5, -19)} L {P(9.5, -19)} L {P(7.5, -26)} L {P(-7.5, -26)} Z', WHITE),
+            path(f'M {P(-14, -5)} L {P(-3, -40)} L {P(-5, -5)} Z', C.SIGNATURE_DARK, extra='opacity="0.4"')]
+
+
+def hurdle(x, y, w, h, s=1.0):
+    """A track hurdle: white bar with a black-and-white band, slate legs."""
+    out = [line(f'M {fmt(x)},{fmt(y)} L {fmt(x)},{fmt(y - h)} M {fmt(x + w)},{fmt(y)} L {fmt(x + w)},{fmt(y - h)}', 3 * s, '#2b3a58'),
+           line(f'M {fmt(x - 6 * s)},{fmt(y)} L {fmt(x + 6 * s)},{fmt(y)} M {fmt(x + w - 6 * s)},{fmt(y)} L {fmt(x + w + 6 * s)},{fmt(y)}',
+                3 * s, '#2b3a58', 'stroke-linecap="round"'),
+           f'<rect x="{fmt(x - 2)}" y="{fmt(y - h - 8 * s)}" width="{fmt(w + 4)}" height="{fmt(9 * s)}" fill="{WHITE}" '
+           f'stroke="{LINE}" stroke-width="1.2"/>']
+    k = 0
+    xx = x
+    while xx < x + w:
+        if k % 2 == 0:
+            out.append(f'<rect x="{fmt(xx)}" y="{fmt(y - h - 8 * s)}" width="{fmt(min(w / 6, x + w - xx))}" height="{fmt(9 * s)}" fill="{LINE}"/>')
+        xx += w / 6
+        k += 1
+    return out
+
+
+def lane_number(x, y, n, s=1.0, opacity=0.85):
+    """A lane number painted on the track, squashed by the perspective."""
+    return text(x, y, str(n), 34 * s, WHITE, 'middle', 'bold',
+                extra=f'opacity="{fmt(opacity)}" transform="translate({fmt(x)},{fmt(y)}) scale(1.4,0.55) translate({fmt(-x)},{fmt(-y)})"')
+
+
+def basketball(x, y, r):
+    """An orange ball with its dark seams, lit from the upper right."""
+    return [f'<ellipse cx="{fmt(x + 3)}" cy="{fmt(y + r * 0.95)}" rx="{fmt(r * 1.05)}" ry="{fmt(r * 0.22)}" fill="#000" opacity="0.3"/>',
+            f'<circle cx="{fmt(x)}" cy="{fmt(y)}" r="{fmt(r)}" fill="{C.SIGNATURE}" stroke="{LINE}" stroke-width="1.8"/>',
+            path(f'M {fmt(x - r)},{fmt(y)} A {fmt(r)},{fmt(r)} 0 0 0 {fmt(x + r * 0.2)},{fmt(y + r * 0.98)} '
+                 f'A {fmt(r * 1.1)},{fmt(r * 1.1)} 0 0 1 {fmt(x - r)},{fmt(y)} Z', C.SIGNATURE_DARK, extra='opacity="0.55"'),
+            line(f'M {fmt(x - r)},{fmt(y)} L {fmt(x + r)},{fmt(y)} M {fmt(x)},{fmt(y - r)} L {fmt(x)},{fmt(y + r)} '
+                 f'M {fmt(x - r * 0.7)},{fmt(y - r * 0.72)} C {fmt(x - r * 0.3)},{fmt(y - r * 0.3)} {fmt(x - r * 0.3)},{fmt(y + r * 0.3)} {fmt(x - r * 0.7)},{fmt(y + r * 0.72)} '
+                 f'M {fmt(x + r * 0.7)},{fmt(y - r * 0.72)} C {fmt(x + r * 0.3)},{fmt(y - r * 0.3)} {fmt(x + r * 0.3)},{fmt(y + r * 0.3)} {fmt(x + r * 0.7)},{fmt(y + r * 0.72)}',
+                 1.4, '#3a1a08'),
+            path(f'M {fmt(x + r * 0.25)},{fmt(y - r * 0.75)} C {fmt(x + r * 0.55)},{fmt(y - r * 0.65)} {fmt(x + r * 0.72)},{fmt(y - r * 0.45)} {fmt(x + r * 0.78)},{fmt(y - r * 0.2)}',
+                 'none', C.SIGNATURE_LIGHT, 2.2, 'stroke-linecap="round"')]

@@ -6,13 +6,12 @@ player; C, beaten at tactics, she challenges the player to a race on the
 floodlit track (the second picture: あっかんべー); D, farewell on the rampart
 at sunset, waving.
 """
-from cg2_kit import (W, CX, LINE, WHITE, SKIN, SKIN_SHADE, SKIN_LINE, MOUTH, BLUSH, NAVY_DEEP, NAVY,
-                     SLATE, BRASS, BRASS_LIGHT, BRASS_DARK, ROUND, fmt, mirror, sym, path, outlined, line,
-                     g, lin_grad, rad_grad, place, text, bubble, shout, sparkle, stars, speed_lines,
-                     vignette, document, thumbnail, hand_open, hand_v, hand_flat, hand_fist_grip,
-                     hand_fist_back, hand_back_flat, hand_thumb_up, hand_at, rng)
-from cg2_figure import (Head, torso, arm, bare_arm, tshirt, towel, tied_jacket_back, tied_jacket_front, shorts, leg, shadow, eye_pulled, mouth_big_grin,
-                        mouth_tongue_out, mouth_cat, tear_corner, sweat)
+from cg2_kit import (CX, WHITE, BRASS_DARK, fmt, path, outlined, line, g, lin_grad, rad_grad, place,
+                     bubble, shout, sparkle, speed_lines, vignette, document, thumbnail, rng, hand_open,
+                     hand_v, hand_fist_grip, hand_fist_back, hand_back_flat, hand_thumb_up)
+from cg2_figure import (Head, torso, arm, bare_arm, tshirt, towel, tied_jacket_back, tied_jacket_front,
+                        shorts, leg, shadow, eye_pulled, mouth_big_grin, mouth_tongue_out, mouth_cat,
+                        tear_corner)
 import cg2_places as P
 import chara2 as C
 
@@ -111,6 +110,7 @@ def page_b():
     out += P.bench(40, 520, 200)
     out += P.water_bottle(210, 520, 1.0)
     out += P.sports_bag(100, 522, 0.9)
+    out += P.basketball(180, 570, 24)
     out += [place(figure, fx, fy, s)]
     out += [bubble(500, 40, 280, 96, ['はい、半分こ！', '……あ、「当たり」だったら', 'あたしのだからね？'], (505, 190), 18,
                    accent=C.SIGNATURE_LIGHT),
@@ -125,29 +125,38 @@ def page_c():
     defs = {}
     wdt, hgt = 800, 1220
     s = 0.97
-    fx, fy = 266, 30
+    fx, fy = 266, 14
     head = Head(defs, 'grin', tilt=-4)
     legs = [g(leg((80, 592), (76, 806), (70, 1104), -1, 'c2c-l', defs, shoe_turn=10)),
             g(leg((135, 592), (128, 800), (162, 1088), 1, 'c2c-r', defs, shoe_turn=18, tiptoe=0.5))]
     # her left hand up in a V sign beside her face, her right on her hip
     v_arm = arm((168, 298), (216, 368), (196, 262), hand_v(), stripe=-1, band=True, hand_s=1.15)
-    hip_arm = arm((47, 298), (-14, 388), (38, 446), hand_back_flat(), stripe=1, hand_s=1.05,
-                  hand_ang=152, flip=True)
+    hip_arm, hip_hand = arm((47, 298), (-14, 388), (40, 446), hand_back_flat(), stripe=1, hand_s=1.0,
+                            hand_ang=128, flip=True, split=True)
     lean = dict(r=-2.5, pivot=(107.5, 560))
     figure = [place(head.back(), **lean), *legs, g(shorts()),
-              place([g(torso(defs)), g(hip_arm), *head.front(), g(v_arm)], **lean)]
+              place([g(hip_hand), g(torso(defs)), g(hip_arm), *head.front(), g(v_arm)], **lean)]
 
     horizon = 820
     out = P.night_sky(defs, wdt, horizon + 10)
     out += P.hq_skyline(horizon, wdt, seed=5)
     out += P.clock_tower(650, horizon - 40, 1.0)
     out += [f'<rect x="0" y="{horizon}" width="{wdt}" height="{hgt - horizon}" fill="{P.GRASS_DARK}"/>']
-    out += P.track(defs, wdt, horizon + 30, hgt, 400, horizon - 260, lanes=6, x_left=-500, x_right=1300)
+    out += P.track(defs, wdt, horizon + 30, hgt, 400, horizon - 260, lanes=6, x_left=-380, x_right=1420)
     out += P.floodlight(defs, 70, horizon + 20, 560, 'c2c-fl1', beam_to=(300, hgt), beam_w=500)
     out += P.floodlight(defs, 740, horizon + 10, 520, 'c2c-fl2', beam_to=(520, hgt), beam_w=500)
     out += P.moon(120, 110, 26)
     out += P.scoreboard(defs, 110, 600, 170, 96, '夏海', 'キミ', '0', '3', 'SCORE', ground=horizon)
-    out += P.start_line(defs, 1190, -500, 1300, 400, horizon - 260, hgt, 6, numbers=False)
+    out += P.start_line(defs, 1178, -380, 1420, 400, horizon - 260, hgt, 6, numbers=False)
+    # lane numbers in front of the start line (hers is lane 3), the hurdles of the
+    # evening's practice, cones
+    for n, x in [(2, 76), (4, 664)]:
+        out.append(P.lane_number(x, 1211, n, 1.3))
+    out += P.hurdle(150, 905, 80, 26, 0.9)
+    out += P.hurdle(560, 905, 80, 26, 0.9)
+    out += P.hurdle(86, 980, 110, 36, 1.1)
+    out += P.cone(690, 1050, 1.1)
+    out += P.cone(110, 1110, 1.2)
     out += [
         shadow(fx + 108 * s, fy + 1176 * s, 120 * s, 16 * s),
         place(figure, fx, fy, s),
@@ -166,7 +175,7 @@ def page_d():
     s = 1.1
     fx, fy = 330 - CX * s, 22 - 58 * s
     head = Head(defs, dict(eyes='happy', brows='happy', mouth=mouth_big_grin(),
-                           marks=['blush', tear_corner(146, 186, 0.9)]), tilt=-5)
+                           marks=['blush', tear_corner(149, 185, 0.62), tear_corner(66, 185, 0.62)]), tilt=-5)
     wave = arm((168, 298), (232, 250), (246, 150), hand_open(), hand_ang=16, stripe=-1, hand_s=1.12)
     thumb = arm((47, 298), (24, 410), (82, 372), hand_thumb_up(), hand_ang=-6, stripe=1, band=True,
                 hand_s=1.1, flip=True)
@@ -224,7 +233,7 @@ def page_c2():
     out.append(f'<ellipse cx="190" cy="250" rx="260" ry="300" fill="url(#c2c2-halo)"/>')
     out += speed_lines(190, 260, 210, 520, 40, 4, WHITE, 0.18, w=4)
     out.append(place(figure, fx, fy, s))
-    out.append(shout(150, 578, 'べーっだ！', 44, WHITE, C.SIGNATURE, rot=-7, outer=C.SIGNATURE_DARK, sw_outer=9))
+    out.append(shout(132, 580, 'べーっだ！', 50, WHITE, C.SIGNATURE, rot=-7, outer=C.SIGNATURE_DARK, sw_outer=9))
     out.append(vignette(defs, wdt, hgt, 0.35, 'c2c2-vig'))
     return document(wdt, hgt, defs, out, f'{C.NAME}: page C, second picture')
 
