@@ -54,7 +54,11 @@ class QtSoundVoice final : public SoundVoice {
   }
 
   ~QtSoundVoice() override {
-    if (sink_) sink_->stop();
+    if (!sink_) return;
+    // Closing stops the sound at once: what the server still holds of it is
+    // dropped, not played out.
+    sink_->reset();
+    sink_->stop();
   }
 
   QtSoundVoice(const QtSoundVoice&) = delete;

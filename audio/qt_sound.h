@@ -5,6 +5,10 @@
 // Needs a running Qt event loop (the game's, or a test's processEvents) to
 // keep the sinks fed. Without an audio device, or for a missing or unreadable
 // file, everything stays silent and no sound ever reports that it has stopped.
+//
+// The program makes one of each at start-up and hands the module on:
+//   QtSoundBackend speakers;
+//   SndModule sound(gv.AppPath, speakers);
 #pragma once
 
 #include <memory>

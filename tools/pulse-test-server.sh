@@ -46,8 +46,8 @@ stop_recorded() {
 }
 
 stop_server() {
-  stop_recorded "$dir/capture.pid" cat
   stop_recorded "$dir/pulseaudio.pid" pulseaudio
+  stop_recorded "$dir/capture.pid" cat
   rm -f "$dir/ready" "$dir/capture.raw" "$dir/capture.fifo"
 }
 

@@ -49,7 +49,7 @@ void PutSample(std::string& out, double value, Encoding encoding) {
 
 }  // namespace
 
-double StepHz(int step) { return 500.0 + 100.0 * step; }
+double StepHz(int step) { return 500.0 + 200.0 * step; }
 
 std::vector<ToneStep> SteppedTone(int steps, double stepSeconds, double amplitude) {
   std::vector<ToneStep> tone;

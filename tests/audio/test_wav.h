@@ -39,8 +39,10 @@ struct ToneStep {
   double amplitude = 0;
 };
 
-// Frequencies 500, 600, 700 ... Hz, one per step of `stepSeconds`: whole
-// cycles in every 10 ms, so each step reads cleanly in a 10 ms window.
+// Frequencies 500, 700, 900 ... Hz, one per step of `stepSeconds`: whole
+// cycles in every 10 ms, so each step reads cleanly in a 10 ms window, and two
+// bins apart, so a window half in one step and half in the next does not leak
+// into any other step.
 std::vector<ToneStep> SteppedTone(int steps, double stepSeconds, double amplitude = 0.4);
 double StepHz(int step);
 
