@@ -79,7 +79,12 @@ class Head:
             return kind
         extra = CUSTOM_EYES.get(kind)
         if extra:
-            return F.place_eyes(extra(self.face))
+            # the character's own eye size, where the face parts have one
+            scale = getattr(self.face, 'es', 1.0)
+            try:
+                return F.place_eyes(extra(self.face), s=scale)
+            except TypeError:
+                return F.place_eyes(extra(self.face))
         return self.face.eyes(kind)
 
     def _brows(self, kind):

@@ -763,77 +763,28 @@ def petals(w, h, n, seed, avoid=None):
 
 
 def parade_ground(defs, w, h):
-    """Night over the parade ground: searchlights, the headquarters with lit
-    windows, her family's banner on a tall pole, flagstones in perspective."""
+    """The parade ground at night, with the red carpet she had laid out for
+    herself, a spotlight that follows her and her family's banner."""
     horizon = 1010
-    defs['pg-sky'] = lin_grad('pg-sky', [(0, '#070f26'), (0.45, '#14254a'), (0.72, '#2b3f72'), (1, '#4a5f96')])
-    defs['pg-beam'] = lin_grad('pg-beam', [(0, '#fff3c8', 0), (0.7, '#fff3c8', 0.16), (1, '#fff3c8', 0.3)])
-    defs['pg-ground'] = lin_grad('pg-ground', [(0, '#3a4a6e'), (1, '#1a2440')])
-    out = [f'<rect width="{w}" height="{horizon}" fill="url(#pg-sky)"/>']
-    out += stars(w, h, 120, 11, y_max=760)
-    # searchlight beams rising from behind the headquarters
-    for x0, x1, x2 in [(150, -120, 60), (640, 520, 700), (560, 860, 980)]:
-        out.append(path(f'M {x1},0 L {x2},0 L {x0 + 8},{horizon - 110} L {x0 - 8},{horizon - 110} Z',
-                        'url(#pg-beam)'))
-    # the headquarters: a long low building with a clock tower
-    bld = (f'M 0,{horizon - 60} L 120,{horizon - 60} L 120,{horizon - 120} L 200,{horizon - 120} L 200,{horizon - 90} '
-           f'L 330,{horizon - 90} L 330,{horizon - 200} L 350,{horizon - 230} L 370,{horizon - 200} L 370,{horizon - 90} '
-           f'L 600,{horizon - 90} L 600,{horizon - 130} L 700,{horizon - 130} L 700,{horizon - 70} L {w},{horizon - 70} '
-           f'L {w},{horizon} L 0,{horizon} Z')
-    out.append(path(bld, '#0c1630'))
-    out.append(line(bld.replace(' Z', ''), 1.2, '#3a5288', 'opacity="0.6"'))
-    from bonus_kit import rng
-    r = rng(21)
-    for _ in range(60):
-        x = r() * w
-        y = horizon - 20 - r() * 60
-        if 330 < x < 370 or (120 < x < 200 and y < horizon - 110):
-            continue
-        out.append(f'<rect x="{fmt(x)}" y="{fmt(y)}" width="5" height="7" fill="#ffd27a" opacity="{fmt(0.4 + r() * 0.5)}"/>')
-    out.append(f'<circle cx="350" cy="{horizon - 185}" r="9" fill="#f4ecd8" stroke="{BRASS}" stroke-width="2"/>')
-    # the ground
-    out.append(f'<rect x="0" y="{horizon}" width="{w}" height="{h - horizon}" fill="url(#pg-ground)"/>')
-    vx = w / 2
-    lines_ = ' '.join(f'M {fmt(vx + (x - vx) * 0.08)},{horizon} L {fmt(x)},{h}' for x in range(-1400, 2300, 150))
-    out.append(path(lines_, 'none', '#0e1730', 1.4, 'opacity="0.7"'))
-    y, step = horizon + 8, 10
-    rows = []
-    while y < h:
-        rows.append(f'M 0,{fmt(y)} L {w},{fmt(y)}')
-        step *= 1.35
-        y += step
-    out.append(path(' '.join(rows), 'none', '#0e1730', 1.4, 'opacity="0.7"'))
-    out.append(line(f'M 0,{horizon} L {w},{horizon}', 1.5, '#5a70a8', 'opacity="0.6"'))
-    # the red carpet she had laid out for herself, in perspective
+    out = P.parade_ground(defs, w, h, horizon, flag=(C.SIGNATURE_LIGHT, C.SIGNATURE, C.SIGNATURE_DARK))
     defs['pg-carpet'] = lin_grad('pg-carpet', [(0, '#5a0c1a'), (1, C.SIGNATURE)])
     cx0, cx1 = 388, 412
     carpet = f'M {cx0},{horizon} L {cx1},{horizon} L {w - 120},{h} L 120,{h} Z'
     out.append(path(carpet, 'url(#pg-carpet)'))
     out.append(line(f'M {cx0 + 2},{horizon} L 132,{h} M {cx1 - 2},{horizon} L {w - 132},{h}', 3, C.GOLD, 'opacity="0.9"'))
     out.append(line(f'M {cx0 + 4},{horizon} L 150,{h} M {cx1 - 4},{horizon} L {w - 150},{h}', 1, C.GOLD_LIGHT, 'opacity="0.6"'))
-    # the spotlight that follows her wherever she stands
     defs['pg-spot'] = lin_grad('pg-spot', [(0, '#fff6d8', 0.02), (1, '#fff6d8', 0.22)])
     out.append(path(f'M 350,0 L 450,0 L 660,{h - 64} A 260,52 0 0 1 140,{h - 64} Z', 'url(#pg-spot)'))
     defs['pg-pool'] = rad_grad('pg-pool', [(0, '#fff6d8', 0.45), (0.6, '#fff6d8', 0.15), (1, '#fff6d8', 0)])
     out.append(f'<ellipse cx="400" cy="{h - 64}" rx="300" ry="52" fill="url(#pg-pool)"/>')
-    # the flagpole and the banner, waving to the right
-    px = 640
-    out.append(line(f'M {px},120 L {px},{horizon - 4}', 6, '#0a1226'))
-    out.append(line(f'M {px - 1},120 L {px - 1},{horizon - 4}', 2, BRASS, 'opacity="0.8"'))
-    out.append(f'<circle cx="{px}" cy="114" r="8" fill="{C.GOLD}" stroke="{LINE}" stroke-width="1.5"/>')
-    defs['pg-flag'] = lin_grad('pg-flag', [(0, C.SIGNATURE_LIGHT), (0.5, C.SIGNATURE), (1, C.SIGNATURE_DARK)], x2=1, y2=0.3)
-    flag = (f'M {px},132 C {px + 50},118 {px + 90},150 {px + 140},136 C {px + 170},128 {px + 190},140 {px + 210},132 '
-            f'L {px + 196},210 L {px + 214},290 C {px + 190},298 {px + 170},286 {px + 140},292 '
-            f'C {px + 90},304 {px + 50},276 {px},290 Z')
-    out.append(outlined(flag, 'url(#pg-flag)', 2, '#2a0710', 'stroke-linejoin="round"'))
-    out.append(path(f'M {px + 60},140 C {px + 70},190 {px + 68},240 {px + 60},284', 'none', C.SIGNATURE_DARK, 8,
-                    'opacity="0.4" stroke-linecap="round"'))
-    hx, hy = px + 110, 212
-    out.append(g(outlined('M 0,-26 C 8,-24 10,-16 6,-10 C 20,-22 36,-26 44,-22 C 34,-14 28,-2 16,4 '
-                          'C 12,14 10,22 16,32 L 0,24 L -16,32 C -10,22 -12,14 -16,4 C -28,-2 -34,-14 -44,-22 '
-                          'C -36,-26 -20,-22 -6,-10 C -10,-16 -8,-24 0,-26 Z', C.GOLD, 1.4, C.GOLD_SHADE),
-                 extra=f'transform="translate({hx},{hy}) rotate(4) scale(0.95)"'))
+    # the hawk on her banner
+    out.append(g(outlined(HAWK, C.GOLD, 1.4, C.GOLD_SHADE), extra='transform="translate(750,212) rotate(4) scale(0.95)"'))
     return out
+
+
+HAWK = ('M 0,-26 C 8,-24 10,-16 6,-10 C 20,-22 36,-26 44,-22 C 34,-14 28,-2 16,4 '
+        'C 12,14 10,22 16,32 L 0,24 L -16,32 C -10,22 -12,14 -16,4 C -28,-2 -34,-14 -44,-22 '
+        'C -36,-26 -20,-22 -6,-10 C -10,-16 -8,-24 0,-26 Z')
 
 
 def bokeh(defs, w, h, n, seed, colours):

@@ -498,3 +498,130 @@ def chibi_soldier(x, y, s=1.0, sign=None, sign_colour='#ffffff', ink=LINE, cheer
               f'<circle cx="0" cy="-78" r="3.2" fill="#e8b640" stroke="{LINE}" stroke-width="0.8"/>']
     sx = -s if flip else s
     return g(parts, extra=f'transform="translate({fmt(x)},{fmt(y)}) scale({fmt(sx)},{fmt(s)})"')
+
+
+def parade_ground(defs, w, h, horizon, flag, snow=False, beams=True):
+    """Night over the parade ground: searchlights, the headquarters with lit
+    windows, a banner (light, mid, dark colours) on a tall pole, flagstones in
+    perspective, or snow over them."""
+    defs['pg-sky'] = lin_grad('pg-sky', [(0, '#070f26'), (0.45, '#14254a'), (0.72, '#2b3f72'), (1, '#4a5f96')])
+    defs['pg-beam'] = lin_grad('pg-beam', [(0, '#fff3c8', 0), (0.7, '#fff3c8', 0.16), (1, '#fff3c8', 0.3)])
+    defs['pg-ground'] = lin_grad('pg-ground', [(0, '#3a4a6e'), (1, '#1a2440')])
+    out = [f'<rect width="{w}" height="{horizon}" fill="url(#pg-sky)"/>']
+    out += stars(w, h, 120 if not snow else 50, 11, y_max=horizon * 0.75)
+    # searchlight beams rising from behind the headquarters
+    for x0, x1, x2 in ([(150, -120, 60), (640, 520, 700), (560, 860, 980)] if beams else []):
+        out.append(path(f'M {x1},0 L {x2},0 L {x0 + 8},{horizon - 110} L {x0 - 8},{horizon - 110} Z',
+                        'url(#pg-beam)'))
+    # the headquarters: a long low building with a clock tower
+    bld = (f'M 0,{horizon - 60} L 120,{horizon - 60} L 120,{horizon - 120} L 200,{horizon - 120} L 200,{horizon - 90} '
+           f'L 330,{horizon - 90} L 330,{horizon - 200} L 350,{horizon - 230} L 370,{horizon - 200} L 370,{horizon - 90} '
+           f'L 600,{horizon - 90} L 600,{horizon - 130} L 700,{horizon - 130} L 700,{horizon - 70} L {w},{horizon - 70} '
+           f'L {w},{horizon} L 0,{horizon} Z')
+    out.append(path(bld, '#0c1630'))
+    out.append(line(bld.replace(' Z', ''), 1.2, '#3a5288', 'opacity="0.6"'))
+    r = rng(21)
+    for _ in range(60):
+        x = r() * w
+        y = horizon - 20 - r() * 60
+        if 330 < x < 370 or (120 < x < 200 and y < horizon - 110):
+            continue
+        out.append(f'<rect x="{fmt(x)}" y="{fmt(y)}" width="5" height="7" fill="#ffd27a" opacity="{fmt(0.4 + r() * 0.5)}"/>')
+    out.append(f'<circle cx="350" cy="{horizon - 185}" r="9" fill="#f4ecd8" stroke="{BRASS}" stroke-width="2"/>')
+    # the ground
+    if snow:
+        defs['pg-snow'] = lin_grad('pg-snow', [(0, '#9fb4d8'), (0.4, '#d8e4f6'), (1, '#f2f6ff')])
+        out.append(f'<rect x="0" y="{horizon}" width="{w}" height="{h - horizon}" fill="url(#pg-snow)"/>')
+        # snow on the roofs
+        out.append(line(bld.replace(' Z', '').split(f' L {w},{horizon}')[0], 3, '#e8f0ff', 'opacity="0.85"'))
+        r2 = rng(33)
+        drifts = ' '.join(f'M {fmt(x)},{fmt(y)} C {fmt(x + 20)},{fmt(y - 5)} {fmt(x + 60)},{fmt(y - 5)} {fmt(x + 90)},{fmt(y)}'
+                          for x, y in [(r2() * w, horizon + 20 + r2() * (h - horizon - 40)) for _ in range(26)])
+        out.append(path(drifts, 'none', '#b8c8e6', 2, 'stroke-linecap="round" opacity="0.8"'))
+    else:
+        out.append(f'<rect x="0" y="{horizon}" width="{w}" height="{h - horizon}" fill="url(#pg-ground)"/>')
+    vx = w / 2
+    if not snow:
+        lines_ = ' '.join(f'M {fmt(vx + (x - vx) * 0.08)},{horizon} L {fmt(x)},{h}' for x in range(-1400, 2300, 150))
+        out.append(path(lines_, 'none', '#0e1730', 1.4, 'opacity="0.7"'))
+        y, step = horizon + 8, 10
+        rows = []
+        while y < h:
+            rows.append(f'M 0,{fmt(y)} L {w},{fmt(y)}')
+            step *= 1.35
+            y += step
+        out.append(path(' '.join(rows), 'none', '#0e1730', 1.4, 'opacity="0.7"'))
+    out.append(line(f'M 0,{horizon} L {w},{horizon}', 1.5, '#5a70a8', 'opacity="0.6"'))
+    # the flagpole and the banner, waving to the right
+    px = 640
+    out.append(line(f'M {px},120 L {px},{horizon - 4}', 6, '#0a1226'))
+    out.append(line(f'M {px - 1},120 L {px - 1},{horizon - 4}', 2, BRASS, 'opacity="0.8"'))
+    out.append(f'<circle cx="{px}" cy="114" r="8" fill="#e8b640" stroke="{LINE}" stroke-width="1.5"/>')
+    defs['pg-flag'] = lin_grad('pg-flag', [(0, flag[0]), (0.5, flag[1]), (1, flag[2])], x2=1, y2=0.3)
+    cloth = (f'M {px},132 C {px + 50},118 {px + 90},150 {px + 140},136 C {px + 170},128 {px + 190},140 {px + 210},132 '
+            f'L {px + 196},210 L {px + 214},290 C {px + 190},298 {px + 170},286 {px + 140},292 '
+            f'C {px + 90},304 {px + 50},276 {px},290 Z')
+    out.append(outlined(cloth, 'url(#pg-flag)', 2, flag[3] if len(flag) > 3 else '#2a0710', 'stroke-linejoin="round"'))
+    out.append(path(f'M {px + 60},140 C {px + 70},190 {px + 68},240 {px + 60},284', 'none', flag[2], 8,
+                    'opacity="0.4" stroke-linecap="round"'))
+    return out
+
+
+def canteen(defs, w=800, h=600, seed=17):
+    """The headquarters' canteen late in the evening: tiled wall, the serving
+    counter with steaming pots, a menu board, a window onto falling snow."""
+    defs['ct-wall'] = lin_grad('ct-wall', [(0, '#243a66'), (1, '#16264a')])
+    out = [f'<rect width="{w}" height="{h}" fill="url(#ct-wall)"/>']
+    # tiles on the lower wall
+    tiles = ' '.join([f'M 0,{y} L {w},{y}' for y in range(300, h, 28)] +
+                     [f'M {x + (14 if (y // 28) % 2 else 0)},{y} L {x + (14 if (y // 28) % 2 else 0)},{y + 28}'
+                      for y in range(300, h, 28) for x in range(0, w, 28)])
+    out += [f'<rect x="0" y="300" width="{w}" height="{h - 300}" fill="#2b4a7e"/>',
+            path(tiles, 'none', '#1a2f56', 1.2),
+            line(f'M 0,300 L {w},300', 4, BRASS), line(f'M 0,306 L {w},306', 1, BRASS_DARK)]
+    # the window on the right with snow outside
+    out += night_window(defs, 590, 60, 170, 250, 'ct-win', moon=False, seed=seed)
+    r = rng(seed)
+    for _ in range(40):
+        x, y = 592 + r() * 166, 62 + r() * 246
+        if y < 60 + 85 and abs(x - 675) > math.sqrt(max(0, 85 ** 2 - (y - 145) ** 2)):
+            continue
+        out.append(f'<circle cx="{fmt(x)}" cy="{fmt(y)}" r="{fmt(1 + r() * 2)}" fill="#ffffff" opacity="0.85"/>')
+    out.append(f'<rect x="600" y="300" width="150" height="8" fill="#f2f6ff"/>')
+    # the menu board
+    out += [f'<rect x="40" y="60" width="210" height="150" rx="6" fill="#1e3a2c" stroke="{BRASS}" stroke-width="4"/>',
+            f'<rect x="48" y="68" width="194" height="134" rx="3" fill="none" stroke="{BRASS_DARK}" stroke-width="1"/>',
+            text(145, 95, '本日のメニュー', 18, '#f4ecd8', 'middle'),
+            line('M 70,104 L 220,104', 1, '#f4ecd8', 'opacity="0.5"'),
+            text(66, 130, 'カレーライス', 15, '#f4ecd8'), text(224, 130, '350', 15, '#ffd27a', 'end'),
+            text(66, 156, 'ホットココア', 15, '#f4ecd8'), text(224, 156, '120', 15, '#ffd27a', 'end'),
+            text(66, 182, '手作りクッキー', 15, '#f4ecd8'), text(224, 182, '80', 15, '#ffd27a', 'end'),
+            g(path('M 0,-4 C 4,-10 12,-10 12,-2 C 12,4 4,8 0,12 C -4,8 -12,4 -12,-2 C -12,-10 -4,-10 0,-4 Z',
+                   '#ff8c9a', extra='opacity="0.85"'), extra='transform="translate(228,84) scale(0.6)"')]
+    # the serving counter with pots on the hob
+    out += [f'<rect x="0" y="250" width="560" height="60" fill="#5a3724" stroke="#1c100a" stroke-width="2"/>',
+            f'<rect x="0" y="244" width="560" height="10" fill="#c9ced8" stroke="#5a6070" stroke-width="1.4"/>',
+            line('M 0,270 L 560,270', 1.2, '#3a2216')]
+    for px_, ph in ((330, 44), (410, 34), (480, 40)):
+        out += [outlined(f'M {px_ - 30},{244} L {px_ - 30},{244 - ph} L {px_ + 30},{244 - ph} L {px_ + 30},{244} Z', '#9aa3b8', 1.6, '#3a4050'),
+                f'<ellipse cx="{px_}" cy="{244 - ph}" rx="30" ry="6" fill="#c9ced8" stroke="#3a4050" stroke-width="1.4"/>',
+                line(f'M {px_ - 30},{244 - ph + 10} L {px_ - 40},{244 - ph + 6} M {px_ + 30},{244 - ph + 10} L {px_ + 40},{244 - ph + 6}', 3, '#3a4050', 'stroke-linecap="round"'),
+                path(f'M {px_ - 8},{236 - ph} C {px_ - 16},{222 - ph} {px_ - 2},{214 - ph} {px_ - 8},{198 - ph} '
+                     f'M {px_ + 8},{236 - ph} C {px_},{222 - ph} {px_ + 14},{214 - ph} {px_ + 8},{198 - ph}',
+                     'none', WHITE, 3, 'stroke-linecap="round" opacity="0.45"')]
+    for x in (300, 520):
+        out.append(lamp_glow(defs, x, 110, 240, 200, f'ct-glow-{x}', '#ffd79a', 0.4))
+    for x in (300, 520):
+        out += pendant_lamp(x, 40, 64)
+    out += [f'<rect x="0" y="0" width="{w}" height="34" fill="#0a1226"/>', line(f'M 0,34 L {w},34', 2.5, BRASS)]
+    return out
+
+
+def wood_table(defs, w, h, top, ident='wtable'):
+    """A plain wooden canteen table in the foreground, its back edge at `top`."""
+    defs[ident] = lin_grad(ident, [(0, '#8a5a3a'), (1, '#6a4028')])
+    slab = f'M 40,{top} L {w - 40},{top} L {w + 60},{h} L -60,{h} Z'
+    grain = ' '.join(f'M {x},{top + 8} C {x - 10},{top + 40} {x + 10},{h - 40} {x - 20},{h}' for x in range(90, w, 110))
+    return [outlined(slab, f'url(#{ident})', 2, '#2a1810'),
+            line(grain, 1.2, '#5a3420', 'opacity="0.6"'),
+            line(f'M 44,{top + 3} L {w - 44},{top + 3}', 2, '#b07a52', 'opacity="0.8"')]
