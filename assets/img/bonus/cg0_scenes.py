@@ -185,7 +185,7 @@ def page_a():
         *teacup_on_saucer(690, 520, 1.15),
         place(pointer_stick(196, 462, 20, 486), fx, fy, s),
         place(hold, fx, fy, s),
-        bubble(36, 360, 250, 62, ['ようこそ、わたくしのライバルさん。', '今日も優雅に参りますわ！'],
+        bubble(24, 356, 278, 66, ['ようこそ、わたくしのライバルさん。', '今日も優雅に参りますわ！'],
                (322, 262), 17, accent=C.SIGNATURE_LIGHT),
         vignette(defs, wdt, hgt, 0.35),
     ]
@@ -365,8 +365,10 @@ def notebook(x, y, s=1.0):
                       'none', LINE, 1.2, 'stroke-linejoin="round"'))
     pages.append(text(240, 84, '← あの人', 9, LINE))
     # sticky tabs along the top
-    tabs = [outlined(f'M {x0},{fmt(-7 + x0 * 0.03)} L {x0 + 16},{fmt(-8 + x0 * 0.03)} L {x0 + 16},{fmt(-20 + x0 * 0.03)} '
-                     f'L {x0},{fmt(-19 + x0 * 0.03)} Z', col, 1.0)
+    def top_at(x):                     # the cover's top edge: -2 at x 0..150, rising to 6 at 308
+        return -4 + (x / 150) * 2 if x <= 150 else -2 + (x - 150) / 158 * 8
+    tabs = [outlined(f'M {x0},{fmt(top_at(x0) + 4)} L {x0 + 16},{fmt(top_at(x0 + 16) + 4)} '
+                     f'L {x0 + 16},{fmt(top_at(x0 + 16) - 10)} L {x0},{fmt(top_at(x0) - 10)} Z', col, 1.0)
             for x0, col in ((40, '#ffd86a'), (70, '#f7a8b8'), (220, '#9fe0c0'), (250, '#9fd0ff'))]
     return g([f'<path d="M 4,104 L 162,96 L 308,102 L 300,108 L 8,110 Z" fill="#000" opacity="0.2"/>',
               outlined('M -4,4 L 150,-2 L 308,6 L 310,104 L 160,98 L 2,106 Z', C.SIGNATURE_DARK, 1.6),
@@ -544,6 +546,33 @@ def long_hair_back(wind=0.0):
             line(waves, 1.3, C.HAIR_LINE, 'stroke-linecap="round" opacity="0.7"')]
 
 
+def windblown_hair():
+    """The long hair of her back, blown out to the viewer's right from behind
+    her shoulder, over the cape, falling in waves to below her waist."""
+    outer = ('M 176,262 C 212,268 244,292 260,326 C 278,362 268,392 286,424 C 304,456 290,488 306,520 '
+             'C 320,550 304,584 314,612 C 320,636 306,660 284,660 C 266,660 260,642 272,634 '
+             'C 282,628 290,636 286,646 '
+             'C 280,626 288,606 280,588 L 268,600 C 262,622 250,644 230,640 C 214,636 214,618 226,614 '
+             'C 236,612 240,620 236,628 '
+             'C 238,604 246,584 236,560 C 224,532 238,504 222,476 C 208,450 220,424 204,398 '
+             'C 192,372 200,334 186,306 Z')
+    shade = ('M 196,300 C 212,332 204,370 218,396 C 234,424 222,450 236,476 C 252,504 240,532 252,560 '
+             'C 260,580 256,600 252,616 C 262,596 266,578 262,556 C 256,530 266,504 252,478 '
+             'C 238,450 250,424 236,398 C 222,372 226,334 212,304 Z')
+    light = 'M 220,286 C 240,302 252,324 258,350 M 282,440 C 292,460 290,478 294,496'
+    waves = ['M 246,330 C 256,356 250,380 264,406', 'M 268,446 C 282,474 272,498 286,526',
+             'M 282,548 C 294,574 286,598 296,620', 'M 230,420 C 238,444 232,462 244,486']
+    return [outlined(outer, C.HAIR, 2.2, C.HAIR_LINE, 'stroke-linejoin="round"'),
+            path(shade, C.HAIR_SHADE),
+            line(light, 3.0, C.HAIR_LIGHT, 'stroke-linecap="round" opacity="0.9"'),
+            *[D_tapered(d, 0.3, 0.3, 1.5, C.HAIR_LINE) for d in waves]]
+
+
+def D_tapered(*a):
+    from drawing import tapered
+    return tapered(*a)
+
+
 def long_cape(defs, flare=40, left=20):
     """The cape behind her from the shoulders to the back of her knees: we
     see its wine lining between and beside her legs and the crimson outside
@@ -706,8 +735,9 @@ def page_c():
                 cuff(168, 452, l_ang)]
 
     figure = [
+        g(long_hair_back(0)),
         g(long_cape(defs, 70, 34)),
-        g(long_hair_back(16)),
+        g(windblown_hair()),
         g(leg(80, 66, -1)), g(leg(137, 150, 1)),
         g(skirt(6)), g(coat_tails()),
         upper_body(defs), g(belt()),

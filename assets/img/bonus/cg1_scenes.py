@@ -58,9 +58,9 @@ def lower_coat(defs):
     for part, hm, pk, fl in ((left, hem, pocket, flap), (right, mirror(hem), mirror(pocket), mirror(flap))):
         out += [outlined(part, f'url(#{p}-coat-low)', 2.0),
                 line(hm, 2.0, C.COAT_LIGHT, 'opacity="0.9"'),
-                outlined(pk, C.COAT_SHADE, 1.4), outlined(fl, C.COAT, 1.4),
-                f'<rect x="{fmt(float(pk.split()[1].split(",")[0]) + 20)}" y="480" width="8" height="4" rx="2" '
-                f'fill="#fff8ea" stroke="{LINE}" stroke-width="0.8"/>']
+                outlined(pk, C.COAT_SHADE, 1.4), outlined(fl, C.COAT, 1.4)]
+    for bx in (42, W - 42 - 8):
+        out.append(f'<rect x="{bx}" y="480" width="8" height="4" rx="2" fill="#fff8ea" stroke="{LINE}" stroke-width="0.8"/>')
     # the coat's shade on the side away from the light, and the front edges
     out += [path('M 8,440 C 6,480 4,530 2,568 C 10,570 18,571 26,572 C 24,530 24,480 26,440 Z', f'url(#{p}-coat-side)'),
             outlined('M 91,430 L 99,430 C 97,480 92,530 84,574 L 76,574 C 84,530 89,480 91,430 Z', C.COAT_LIGHT, 1.4),
@@ -219,6 +219,35 @@ def pines(w, horizon, seed):
     return out
 
 
+def big_fir(x, base, h):
+    """A tall fir in the square, dressed with warm little lights."""
+    tiers = 5
+    out = [line(f'M {x},{base - 20} L {x},{base}', 10, '#2a1e18')]
+    r = rng(91)
+    lights = []
+    for k in range(tiers):
+        t0 = k / tiers
+        top = base - h + h * t0 * 0.8
+        bottom = base - h + h * (t0 * 0.8 + 0.34)
+        wd = h * (0.16 + 0.2 * (k + 1) / tiers)
+        tier = (f'M {fmt(x)},{fmt(top)} C {fmt(x + wd * 0.4)},{fmt(top + (bottom - top) * 0.5)} {fmt(x + wd * 0.8)},{fmt(bottom - 10)} '
+                f'{fmt(x + wd)},{fmt(bottom)} Q {fmt(x)},{fmt(bottom - 14)} {fmt(x - wd)},{fmt(bottom)} '
+                f'C {fmt(x - wd * 0.8)},{fmt(bottom - 10)} {fmt(x - wd * 0.4)},{fmt(top + (bottom - top) * 0.5)} {fmt(x)},{fmt(top)} Z')
+        snow = (f'M {fmt(x - wd * 0.96)},{fmt(bottom - 2)} Q {fmt(x)},{fmt(bottom - 16)} {fmt(x + wd * 0.96)},{fmt(bottom - 2)} '
+                f'Q {fmt(x)},{fmt(bottom - 8)} {fmt(x - wd * 0.96)},{fmt(bottom - 2)} Z')
+        out += [path(tier, '#143052', '#0a1a30', 1.6), path(snow, '#e8f0ff', extra='opacity="0.95"')]
+        for j in range(4 + k * 2):
+            u = (j + 0.5) / (4 + k * 2)
+            lx = x - wd * 0.85 + wd * 1.7 * u
+            ly = bottom - 16 - math.sin(math.pi * u) * 4 - r() * 14
+            lights.append(f'<circle cx="{fmt(lx)}" cy="{fmt(ly)}" r="6" fill="#ffd27a" opacity="0.25"/>'
+                          f'<circle cx="{fmt(lx)}" cy="{fmt(ly)}" r="2.4" fill="#fff1b8"/>')
+    out += lights
+    out.append(path(star_d(x, base - h - 4, 16, 7), '#ffe38a', '#a87a20', 1.4))
+    out.append(f'<circle cx="{x}" cy="{base - h - 4}" r="26" fill="#ffe38a" opacity="0.18"/>')
+    return out
+
+
 def chibi_roller(x, y, s=1.0):
     """A small soldier pushing a snowball bigger than himself."""
     parts = [f'<ellipse cx="40" cy="4" rx="70" ry="10" fill="#6f86b4" opacity="0.45"/>',
@@ -258,7 +287,8 @@ def footprints(points):
     out = []
     for i, (x, y, s) in enumerate(points):
         dx = 7 * s if i % 2 else -7 * s
-        out.append(f'<ellipse cx="{fmt(x + dx)}" cy="{fmt(y)}" rx="{fmt(6 * s)}" ry="{fmt(3 * s)}" fill="#8ea4cc" opacity="0.7"/>')
+        out.append(f'<ellipse cx="{fmt(x + dx)}" cy="{fmt(y)}" rx="{fmt(6 * s)}" ry="{fmt(3 * s)}" fill="#7f96c2" opacity="0.8"/>')
+        out.append(f'<ellipse cx="{fmt(x + dx)}" cy="{fmt(y - 1.2 * s)}" rx="{fmt(4.5 * s)}" ry="{fmt(1.6 * s)}" fill="#6a80ad" opacity="0.7"/>')
     return out
 
 
@@ -280,6 +310,7 @@ def page_c():
     horizon = 800
     out = P.parade_ground(defs, wdt, hgt, horizon, ('#5a86c8', '#2b4a7e', '#1a2f56', '#0a1226'), snow=True, beams=False)
     out += pines(wdt, horizon, 61)
+    out += big_fir(560, horizon + 6, 330)
     out += [lamp_post(defs, 60, 940, 300, 'c1c-lamp1'), lamp_post(defs, 742, 900, 260, 'c1c-lamp2')]
     # the moon behind thin snow clouds, and the star on the headquarters' flag
     out += [f'<circle cx="110" cy="130" r="90" fill="#dfe8ff" opacity="0.1"/>',
@@ -288,8 +319,8 @@ def page_c():
                  '#9fb4d8', extra='opacity="0.4"'),
             g(path(star_d(0, 0, 26, 11), '#e8b640', LINE, 1.5), extra='transform="translate(740,212) rotate(-6)"')]
     out = [x for item in out for x in (item if isinstance(item, list) else [item])]
-    out += footprints([(470 - 120 * (k / 11) ** 1.2, 806 + 250 * (k / 11) ** 1.3, 0.45 + 0.7 * k / 11)
-                       for k in range(12)])
+    out += footprints([(520 - 130 * (k / 11) ** 1.1 + 30 * math.sin(k / 3), 812 + 250 * (k / 11) ** 1.3,
+                        0.5 + 0.8 * k / 11) for k in range(12)])
     out += [chibi_roller(150, 1010, 1.1), text(60, 900, 'よいしょ、よいしょ', 18, '#2b4a7e', weight='bold',
                                                   extra='transform="rotate(-6,60,900)"')]
     out += [f'<ellipse cx="{fmt(fx + CX * s)}" cy="{fmt(fy + 1058 * s)}" rx="{fmt(120 * s)}" ry="{fmt(18 * s)}" '
@@ -487,7 +518,9 @@ def page_b():
     out += cookies(600, 520, 1.0)
     out += [cat(690, 510, 1.0),
             text(706, 418, '！', 30, '#ffd27a', weight='bold', extra=f'stroke="{LINE}" stroke-width="1.5"'),
-            text(420, 96, 'ふー、ふー……', 20, WHITE, weight='bold', extra='transform="rotate(-6,420,96)" '
+            text(518, 340, 'ふー、', 22, WHITE, weight='bold', extra='transform="rotate(-8,518,340)" '
+                 f'stroke="{C.SIGNATURE_DARK}" stroke-width="0.8"'),
+            text(530, 372, 'ふー……', 22, WHITE, weight='bold', extra='transform="rotate(-8,530,372)" '
                  f'stroke="{C.SIGNATURE_DARK}" stroke-width="0.8"'),
             notebook_small(120, 492),
             *P.unit_piece(290, 528, C.SIGNATURE, 1.1, 'tank'),
