@@ -91,9 +91,10 @@ TEST(QtDialogs, TheResultBoxHasOneOkButtonAndComesToTheFront) {
 
 TEST(QtProgramExit, LeavesTheRunningEventLoops) {
   QtProgramExit exit;
+  QObject scope;  // the timers go with the test
   bool afterwards = false;
-  QTimer::singleShot(0, [&] { exit.EndProgram(); });
-  QTimer::singleShot(3000, [&] { afterwards = true; });
+  QTimer::singleShot(0, &scope, [&] { exit.EndProgram(); });
+  QTimer::singleShot(3000, &scope, [&] { afterwards = true; });
   EXPECT_EQ(QCoreApplication::exec(), 0);
   EXPECT_FALSE(afterwards) << "the loop ended at once";
 }

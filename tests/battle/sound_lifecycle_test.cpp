@@ -35,6 +35,17 @@ TEST_F(BattleSound, ActivationStartsTheMusicUnlessItIsSwitchedOff) {
   }
 }
 
+TEST_F(BattleSound, TheDesktopGivingTheFocusBackDoesNotRestartTheMusic) {
+  Open();
+  sound.calls.clear();
+  QEvent deactivate(QEvent::WindowDeactivate), activate(QEvent::WindowActivate);
+  QApplication::sendEvent(window, &deactivate);
+  QApplication::sendEvent(window, &activate);
+  window->activateWindow();
+  QCoreApplication::processEvents();
+  for (const std::string& call : sound.calls) EXPECT_EQ(call.rfind("GetSndMode", 0), 0u) << call;
+}
+
 TEST_F(BattleSound, TheMusicLoopRestartsMusicThatHasEnded) {
   Open();
   sound.modeAnswer = "PLAYING";
@@ -64,7 +75,8 @@ TEST_F(BattleSound, LeavingByASwitchReleasesTheScreensSoundsQuietly) {
   sound.calls.clear();
   QTimer* timerSnd = &Timer("TimerSnd");
   bool timerGone = false;
-  QObject::connect(timerSnd, &QObject::destroyed, [&] { timerGone = true; });
+  QObject scope;
+  QObject::connect(timerSnd, &QObject::destroyed, &scope, [&] { timerGone = true; });
   screens.SwitchScreen(ScreenId::Kor_Continue, ScreenId::Kor_Main);
   EXPECT_EQ(sound.calls, (std::vector<std::string>{"CloseEffectSnds", "CloseSnd " + Music()}));
   EXPECT_FALSE(gv.ScreenSwitching) << "the flag is handed back";
