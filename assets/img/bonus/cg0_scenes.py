@@ -185,6 +185,9 @@ def page_a():
         *teacup_on_saucer(690, 520, 1.15),
         place(pointer_stick(196, 462, 20, 486), fx, fy, s),
         place(hold, fx, fy, s),
+        # a little sparkle of elegance about her, as always
+        sparkle(318, 150, 9, '#fff4c8', 0.9), sparkle(334, 176, 5, '#fff4c8', 0.8),
+        sparkle(556, 318, 8, '#fff4c8', 0.85), sparkle(574, 296, 4.5, '#fff4c8', 0.8),
         bubble(24, 356, 278, 66, ['ようこそ、わたくしのライバルさん。', '今日も優雅に参りますわ！'],
                (322, 262), 17, accent=C.SIGNATURE_LIGHT),
         vignette(defs, wdt, hgt, 0.35),

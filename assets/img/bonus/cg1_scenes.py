@@ -614,7 +614,7 @@ def page_d():
     wdt, hgt = 800, 600
     s = 1.12
     fx, fy = 440 - CX * s, 66
-    parting = dict(eyes='happy-tear', brows='worried', mouth='soft', marks=['blush', 'tears'])
+    parting = dict(eyes='happy-tear', brows='worried', mouth='soft', marks=['blush'])
     head = Head(C, defs, parting)
     figure = [head.back(), g(C.body(defs)), *head.front(),
               charm(107.5, 332, 1.05),

@@ -342,7 +342,14 @@ def conservatory(defs, w=800, h=600, seed=9):
     out += [path(' '.join(frame), 'none', '#0a1226', 7), path(arches, 'none', '#0a1226', 6),
             path(' '.join(frame), 'none', BRASS_DARK, 2.2), path(arches, 'none', BRASS, 1.8),
             line(f'M 0,250 L {w},250', 4, '#0a1226'), line(f'M 0,250 L {w},250', 1.4, BRASS_DARK),
-            f'<rect x="0" y="0" width="{w}" height="70" fill="#0a1226"/>',
+            # the glass roof seen from below: brass ribs running up to the ridge
+            f'<rect x="0" y="0" width="{w}" height="70" fill="#0d1a38"/>',
+            *stars(w, 66, 24, seed + 5),
+            path(' '.join(f'M {x},70 L {fmt(w / 2 + (x - w / 2) * 0.55)},0' for x in range(-100, w + 101, 100)),
+                 'none', '#0a1226', 5),
+            path(' '.join(f'M {x},70 L {fmt(w / 2 + (x - w / 2) * 0.55)},0' for x in range(-100, w + 101, 100)),
+                 'none', BRASS_DARK, 1.6),
+            line(f'M 0,30 L {w},30', 3, '#0a1226'), line(f'M 0,30 L {w},30', 1.2, BRASS_DARK),
             line(f'M 0,70 L {w},70', 3, BRASS),
             # sheen on the glass
             path('M 120,70 L 190,70 L 60,600 L -10,600 Z', WHITE, extra='opacity="0.035"'),
@@ -352,7 +359,7 @@ def conservatory(defs, w=800, h=600, seed=9):
     # a hanging lantern and its glow
     out.append(lamp_glow(defs, 400, 140, 380, 260, 'cs-glow', '#ffd79a', 0.38))
     out += ivy(-10, w + 10, 64, seed)
-    out += lantern(400, 70, 110)
+    out += lantern(240, 70, 120) + lantern(584, 70, 96)
     return out
 
 
@@ -409,8 +416,12 @@ def sunset_sky(defs, w, h, horizon, sun_x, ident='ss', seed=4):
     out.append(path(f'M 0,{horizon} C 100,{horizon - 14} 200,{horizon - 6} 300,{horizon - 12} C 400,{horizon - 18} '
                     f'500,{horizon - 4} 620,{horizon - 10} C 700,{horizon - 14} 760,{horizon - 8} {w},{horizon - 10} '
                     f'L {w},{horizon} Z', '#4a3458'))
-    out.append(path(f'M {sun_x - 30},{horizon + 2} L {sun_x + 30},{horizon + 2} L {sun_x + 90},{h} L {sun_x - 90},{h} Z',
-                    '#ffcf8a', extra='opacity="0.35"'))
+    # the sun's glitter on a distant river
+    for k in range(6):
+        yy = horizon + 6 + k * 7
+        hw = 26 + k * 9
+        out.append(line(f'M {sun_x - hw},{yy} L {sun_x + hw},{yy}', 2.2, '#ffd79a', f'opacity="{fmt(0.55 - k * 0.07)}" '
+                        'stroke-linecap="round" stroke-dasharray="14 8"'))
     for k in range(5):
         bx, by = 120 + r() * 360, horizon * (0.2 + 0.3 * r())
         sc = 0.6 + r() * 0.6
