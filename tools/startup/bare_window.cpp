@@ -7,10 +7,10 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  vantrel::InstallFirstPaintProbe();
   QWidget window;
   window.setWindowTitle("bare");
   window.resize(800, 600);
-  vantrel::InstallFirstPaintProbe(&window);
   window.show();
   return app.exec();
 }

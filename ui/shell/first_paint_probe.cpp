@@ -1,6 +1,6 @@
 #include "ui/shell/first_paint_probe.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -17,7 +17,8 @@ class FirstPaintProbe final : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && !done_) {
+    const bool window = watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow();
+    if (event->type() == QEvent::Paint && window && !done_) {
       done_ = true;
       // Report once the paint event itself has been handled.
       QTimer::singleShot(0, [] {
@@ -37,9 +38,9 @@ class FirstPaintProbe final : public QObject {
 
 }  // namespace
 
-void InstallFirstPaintProbe(QWidget* window) {
-  if (qEnvironmentVariableIsEmpty("VANTREL_FIRST_PAINT_PROBE") || !window) return;
-  window->installEventFilter(new FirstPaintProbe(window));
+void InstallFirstPaintProbe() {
+  if (qEnvironmentVariableIsEmpty("VANTREL_FIRST_PAINT_PROBE") || !qApp) return;
+  qApp->installEventFilter(new FirstPaintProbe(qApp));
 }
 
 }  // namespace vantrel
