@@ -18,6 +18,7 @@
 #include "ui/front/settings_location.h"
 #include "ui/front/title_switches.h"
 #include "ui/shell/app_services.h"
+#include "ui/shell/first_paint_probe.h"
 #include "ui/shell/qt_dialogs.h"
 #include "ui/shell/screen_manager.h"
 
@@ -70,6 +71,7 @@ struct Game {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  vantrel::InstallFirstPaintProbe();  // the start-up benchmark's stopwatch; idle otherwise
   // The game ends only through its own windows: the title's quit, or a
   // confirmed quit question. A window switch never leaves it windowless.
   QApplication::setQuitOnLastWindowClosed(false);
