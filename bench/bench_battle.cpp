@@ -13,6 +13,7 @@
 #include <ctime>
 #include <string>
 
+#include "bench_support.h"
 #include "cpu/random.h"
 #include "engine/headless_ports.h"
 #include "engine/vocabulary.h"
@@ -23,16 +24,9 @@ namespace {
 
 using namespace vantrel;
 
-class NoBoxes final : public Dialogs {
- public:
-  bool AskQuit(QWidget*) override { return false; }
-  void ShowResult(QWidget*, const QString&) override {}
-};
-
-class NoExit final : public ProgramExit {
- public:
-  void EndProgram() override {}
-};
+using bench::NoBoxes;
+using bench::NoExit;
+using bench::RunEventLoopFor;
 
 // What the program hands a window, with pictures of the game's own sizes.
 struct Services {
@@ -59,12 +53,6 @@ class FirstPaint final : public QObject {
     return false;
   }
 };
-
-void RunEventLoopFor(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-}
 
 // From the window's construction (its load: pictures, grids, tiles, the
 // computer's deployment, portrait, sprites) to its first painted frame.

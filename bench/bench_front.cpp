@@ -15,6 +15,7 @@
 #include <ctime>
 #include <vector>
 
+#include "bench_support.h"
 #include "cpu/random.h"
 #include "engine/headless_ports.h"
 #include "ui/front/kor_sub.h"
@@ -25,16 +26,9 @@ namespace {
 
 using namespace vantrel;
 
-class NoBoxes final : public Dialogs {
- public:
-  bool AskQuit(QWidget*) override { return false; }
-  void ShowResult(QWidget*, const QString&) override {}
-};
-
-class NoExit final : public ProgramExit {
- public:
-  void EndProgram() override {}
-};
+using bench::NoBoxes;
+using bench::NoExit;
+using bench::RunEventLoopFor;
 
 struct Services {
   Services() {
@@ -54,12 +48,6 @@ struct Services {
 
 bool PicturesPresent() {
   return QFile::exists(QCoreApplication::applicationDirPath() + "/img/Title-Back.bmp");
-}
-
-void RunEventLoopFor(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
 }
 
 // The title screen waiting for a choice: reported as the share of one core
