@@ -11,6 +11,8 @@
 #include "engine/match_end.h"
 #include "engine/sound_rules.h"
 #include "engine/vocabulary.h"
+#include "battle/stand_in_pictures.h"
+#include "ui/battle/kor_main.h"
 #include "ui/front/closing.h"
 
 namespace vantrel::testing {
@@ -81,6 +83,8 @@ void StandInBattle::closeEvent(QCloseEvent* event) {
 
 StandInProgramDir& WindowFixture::SharedProgramDir() {
   static StandInProgramDir dir;
+  static const bool battlePictures = (WriteStandInPictures(dir.Path()), true);
+  (void)battlePictures;
   return dir;
 }
 
@@ -89,6 +93,7 @@ WindowFixture::WindowFixture()
           switches,
           [this](AppServices& s) -> QWidget* {
             battleLoads.emplace_back(s.gv.CharacterIndex, s.gv.StageIndex);
+            if (realBattle) return new Kor_Main(s);
             return new StandInBattle(s);
           },
           [this](const QString& file) { reportedFiles.push_back(file); }),

@@ -1,6 +1,7 @@
 // The game's windows without a desktop: the real title, continue, gallery
 // and viewer windows over a program folder of plain stand-in pictures of the
-// right sizes, a stand-in battle window that wins or loses on request,
+// right sizes, a stand-in battle window that wins or loses on request (or
+// the real one, over the battle screen's own stand-in pictures),
 // scripted answers to the quit question and a recording of every sound call.
 #pragma once
 
@@ -59,7 +60,8 @@ class ScriptedDialogs final : public Dialogs {
     answers.pop_front();
     return yes;
   }
-  void ShowResult(QWidget*, const QString&) override {}
+  std::vector<QString> results;  // "You Win" / "You Lose", in order
+  void ShowResult(QWidget*, const QString& text) override { results.push_back(text); }
 };
 
 class RecordingExit final : public ProgramExit {
@@ -118,6 +120,9 @@ class WindowFixture : public ::testing::Test {
   std::vector<std::string> TakeSoundCalls();
 
   static StandInProgramDir& SharedProgramDir();
+
+  // The real battle screen instead of the stand-in, for matches played out.
+  bool realBattle = false;
 
   QTemporaryDir settingsDir;
   Gamevariable gv;
