@@ -37,6 +37,20 @@ QAudioFormat::SampleFormat QtSampleFormat(WavSound::SampleFormat format) {
   return QAudioFormat::Unknown;
 }
 
+// The samples of one sound as the sink reads them. The feed never tells the
+// sink that it is at its end: Qt's PulseAudio sink, when the server runs dry
+// and the source says it is at its end, asks the server to drain the stream
+// and hands it a pointer to itself for the answer. Closing the sink does not
+// withdraw that request, so a sound closed the moment it ends (the music timer
+// does exactly that) leaves the answer to arrive, on PulseAudio's own thread,
+// at a deleted sink, and the program crashes. Without the end the sink only
+// notes an underrun and goes idle, which is how the end is read here anyway
+// (from the time played, not from the sink's end-of-data report).
+class SampleFeed final : public QBuffer {
+ public:
+  bool atEnd() const override { return false; }
+};
+
 // One open file: its samples, fed to an audio sink of its own. A QSoundEffect
 // is not used: with PulseAudio it stops its sink as soon as the last samples
 // are handed over, which cuts the final fifth of a second of every sound and
@@ -92,7 +106,7 @@ class QtSoundVoice final : public SoundVoice {
 
  private:
   QByteArray samples_;
-  QBuffer feed_;
+  SampleFeed feed_;
   QAudioFormat format_;
   qint64 duration_ = 0;
   std::unique_ptr<QAudioSink> sink_;  // made by Start(); destroyed before the feed

@@ -19,15 +19,21 @@
 namespace vantrel::test {
 
 // Runs the Qt event loop (which keeps the audio sinks fed) until `done` is
-// true or the deadline has passed; returns `done()`. Waits for events rather
-// than spinning.
+// true or the deadline has passed; returns `done()`. Waits `step` for events
+// between two looks at `done` rather than spinning; a step of 0 looks again as
+// soon as the pending events have been handled.
 inline bool PumpUntil(const std::function<bool()>& done,
-                      std::chrono::milliseconds deadline = std::chrono::seconds(20)) {
+                      std::chrono::milliseconds deadline = std::chrono::seconds(20),
+                      std::chrono::milliseconds step = std::chrono::milliseconds(10)) {
   const auto until = std::chrono::steady_clock::now() + deadline;
   while (!done()) {
     if (std::chrono::steady_clock::now() > until) return false;
+    if (step.count() == 0) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents);
+      continue;
+    }
     QEventLoop loop;
-    QTimer::singleShot(10, &loop, &QEventLoop::quit);
+    QTimer::singleShot(step, &loop, &QEventLoop::quit);
     loop.exec();
   }
   return true;
