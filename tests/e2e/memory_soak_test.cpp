@@ -19,7 +19,7 @@ namespace {
 
 constexpr int Matches = 1000;
 constexpr int BattleRounds = 200;
-constexpr int WarmUpRounds = 20;  // and as many tenths of the matches
+constexpr int WarmUpRounds = 20;  // with their 100 matches
 constexpr int MatchesPerRound = Matches / BattleRounds;
 
 // What may be added after the warm-up without anything having leaked: the
