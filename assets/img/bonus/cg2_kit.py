@@ -412,43 +412,8 @@ def text(x, y, s, size=20, fill=LINE, anchor='start', weight='normal', extra='')
             f'font-weight="{weight}" fill="{fill}" text-anchor="{anchor}" {extra}>{s}</text>')
 
 
-def bubble(x, y, w, h, lines, tail, size=19, fill='#fffdf8', stroke=LINE, ink=LINE,
-           accent=None, line_gap=1.35):
-    """A speech bubble: a rounded box at x, y (w x h) with a tail to the point
-    `tail` and the lines of text centred in it (the bubble of the whole set:
-    cream box, brown edge, a soft drop shadow, an inner line in her colour)."""
-    r = min(h / 2, 18)
-    tx, ty = tail
-    bx = min(max(tx, x + r + 12), x + w - r - 12)
-    by = min(max(ty, y + r + 8), y + h - r - 8)
-    if ty > y + h:
-        a, b = (bx - 11, y + h - 4), (bx + 11, y + h - 4)
-    elif ty < y:
-        a, b = (bx - 11, y + 4), (bx + 11, y + 4)
-    elif tx < x:
-        a, b = (x + 4, by - 10), (x + 4, by + 10)
-    else:
-        a, b = (x + w - 4, by - 10), (x + w - 4, by + 10)
-    mx, my = (a[0] + b[0]) / 2, (a[1] + b[1]) / 2
-    tail_d = (f'M {fmt(a[0])},{fmt(a[1])} Q {fmt((mx + tx) / 2 - 3)},{fmt((my + ty) / 2)} '
-              f'{fmt(tx)},{fmt(ty)} Q {fmt((mx + tx) / 2 + 5)},{fmt((my + ty) / 2)} '
-              f'{fmt(b[0])},{fmt(b[1])} Z')
-    box = f'<rect x="{fmt(x)}" y="{fmt(y)}" width="{fmt(w)}" height="{fmt(h)}" rx="{fmt(r)}"'
-    out = [
-        g([f'{box} fill="#000"/>', path(tail_d, '#000')], extra='opacity="0.28" transform="translate(3,4)"'),
-        path(tail_d, fill, stroke, 2.4, 'stroke-linejoin="round"'),
-        f'{box} fill="{fill}" stroke="{stroke}" stroke-width="2.4"/>',
-        path(tail_d, fill),
-    ]
-    if accent:
-        out.append(f'<rect x="{fmt(x + 5)}" y="{fmt(y + 5)}" width="{fmt(w - 10)}" height="{fmt(h - 10)}" '
-                   f'rx="{fmt(max(r - 5, 2))}" fill="none" stroke="{accent}" stroke-width="1.2" opacity="0.7"/>')
-    n = len(lines)
-    lh = size * line_gap
-    y0 = y + h / 2 - lh * (n - 1) / 2 + size * 0.36
-    for i, s in enumerate(lines):
-        out.append(text(x + w / 2, y0 + i * lh, s, size, ink, 'middle'))
-    return g(out)
+# The speech bubble of the whole set, shared with the other characters' pages.
+from bonus_kit import bubble  # noqa: E402,F401
 
 
 def shout(x, y, s, size, fill, edge, rot=0.0, outer='#2a1206', sw_outer=10, sw_edge=3, extra=''):
